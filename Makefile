@@ -1,0 +1,28 @@
+# The README's commands. Each one installs what is missing first, so a fresh Debian 12 machine
+# needs nothing else.
+BUILD ?= build
+PREFIX ?= /usr/local
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	./scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) --parallel
+
+# Starts the program in the current directory, so its data lands in ./tolmidata.
+run: build
+	./$(BUILD)/src/tolmishiki
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure --timeout 600
+
+clean:
+	rm -rf $(BUILD)

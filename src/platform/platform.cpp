@@ -1,0 +1,115 @@
+#include "platform.h"
+
+#include "twips.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <random>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString applicationTitle = u"TolmiShiki"_s;
+
+QWidget *activeParent()
+{
+    return QApplication::activeWindow();
+}
+
+void showMessageBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, activeParent());
+    box.exec();
+}
+
+bool askWithTwoAnswers(const QString &text, const QString &yes, const QString &no)
+{
+    QMessageBox box(QMessageBox::Question, applicationTitle, text, QMessageBox::NoButton,
+                    activeParent());
+    QPushButton *first = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton *second = box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(second);
+    box.setEscapeButton(second);
+    box.exec();
+    return box.clickedButton() == first;
+}
+
+std::optional<std::int32_t> pickColourWithDialog(std::int32_t initial)
+{
+    const QColor chosen = QColorDialog::getColor(colourFromBgr(initial), activeParent());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return bgrFromColour(chosen);
+}
+
+bool instanceLockHeldElsewhere()
+{
+    static std::unique_ptr<QLockFile> lock;
+    if (lock)
+        return false; // this process holds it
+    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (directory.isEmpty())
+        directory = QDir::tempPath();
+    auto candidate = std::make_unique<QLockFile>(directory + u"/tolmishiki.lock"_s);
+    candidate->setStaleLockTime(0); // a lock is stale only when its process is gone
+    if (!candidate->tryLock(0)) {
+        // A lock left by a crashed run belongs to a dead process: QLockFile removes it itself.
+        return candidate->error() == QLockFile::LockFailedError;
+    }
+    lock = std::move(candidate);
+    return false;
+}
+
+std::optional<QSize> primaryScreenTwips()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return std::nullopt;
+    const QSize pixels = screen->size();
+    return QSize(pixels.width() * TwipsPerPixel, pixels.height() * TwipsPerPixel);
+}
+
+double drawFromClock()
+{
+    static std::mt19937_64 generator;
+    generator.seed(static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
+}
+
+} // namespace
+
+PlatformServices realPlatformServices()
+{
+    PlatformServices services;
+    services.showMessage = showMessageBox;
+    services.askQuestion = askWithTwoAnswers;
+    services.pickColour = pickColourWithDialog;
+    services.openAddress = [](const QString &address) {
+        return QDesktopServices::openUrl(QUrl(address));
+    };
+    services.anotherInstanceRunning = instanceLockHeldElsewhere;
+    services.terminateProcess = [] { std::_Exit(0); };
+    services.screenSizeTwips = primaryScreenTwips;
+    services.now = [] { return QDateTime::currentDateTime(); };
+    services.rnd = drawFromClock;
+    return services;
+}
+
+PlatformServices &platform()
+{
+    static PlatformServices services = realPlatformServices();
+    return services;
+}

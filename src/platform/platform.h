@@ -1,0 +1,38 @@
+#pragma once
+
+// The desktop services the program uses, behind replaceable functions. Real by default; tests
+// put recording fakes in their place. Nothing else in the program calls these services directly.
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+struct PlatformServices
+{
+    // A modal message box titled "TolmiShiki" with one OK button.
+    std::function<void(const QString &text)> showMessage;
+    // A modal question with two answers; true when the first one was chosen.
+    std::function<bool(const QString &text, const QString &yes, const QString &no)> askQuestion;
+    // The colour dialog opened on `initial` (0x00BBGGRR); empty when cancelled.
+    std::function<std::optional<std::int32_t>(std::int32_t initial)> pickColour;
+    // Hands an address to the desktop's browser; false when that failed.
+    std::function<bool(const QString &address)> openAddress;
+    // True when another copy of the program is running. The first call takes the lock and holds it
+    // for the life of the process, so later calls from the same process answer false.
+    std::function<bool()> anotherInstanceRunning;
+    // Ends the process at once, without close handlers (after the second-instance message).
+    std::function<void()> terminateProcess;
+    // The screen's width and height in twips; empty when unknown.
+    std::function<std::optional<QSize>()> screenSizeTwips;
+    std::function<QDateTime()> now;
+    // A uniform draw in [0, 1) from the one generator, reseeded from the clock before every draw.
+    std::function<double()> rnd;
+};
+
+PlatformServices &platform();
+PlatformServices realPlatformServices();

@@ -1,0 +1,5 @@
+#pragma once
+
+// Start-up: loads the data and opens the first window (the first-run wizard, the deadline-passed
+// dialog or the main screen).
+void startProgram();

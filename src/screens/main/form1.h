@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+// Form1: the main screen, with the six result lines, the chick column and the five buttons.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Form1();
+
+    // The load steps: instance check, header re-read, colours, the dim pictures over the bright.
+    void Form_Load();
+    // Text and background colour of all twelve Label1 elements from textColour/backColour.
+    void applyColours();
+
+    void Command1_Click(); // コピー
+    void Command2_Click(); // ＷＥＢ
+    void Command3_Click(); // ●○
+    void Command4_Click(); // 入力
+    void Command5_Click(); // ヘルプ
+
+    std::array<QLabel *, 12> Label1{};
+    std::array<QLabel *, 12> Image1{};
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override; // the exit save
+};
+
+// Recomputes the main screen's six lines and pictures from the state and shows them on Form1
+// (loading it, hidden, if it is not loaded yet).
+void RefreshMainScreen();

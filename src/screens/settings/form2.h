@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+class WeightTableModel;
+
+// Form2: the settings screen, holding the diet plan, the display settings and the weight log
+// editor. Loaded once, hidden, it keeps the log in its table until the program ends.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Form2();
+
+    void Form_Load(); // runs LoadSettingsScreen
+    // Fills the table from yourdata.csv and the fields from the slots; sets currentWeight and
+    // latestDate from row 1.
+    void LoadSettingsScreen();
+
+    WeightTableModel *model() const { return weights; }
+
+    // Log editor.
+    void MSFlexGrid1_Click(int row);
+    void Command1_Click(); // 新規
+    void Command2_Click(); // 書込
+    void Command3_Click(); // 削除
+    // Settings.
+    void Command6_Click(); // 設定を終了する
+    void Command4_Click(); // ヘルプ
+    void Command7_Click(); // 文字色
+    void Command8_Click(); // 背景色
+    void Command9_Click(); // コピー変更
+    void Check1_Click();
+
+    // Log editor controls.
+    QTableView *MSFlexGrid1 = nullptr;
+    QLineEdit *Text1 = nullptr; // entry date
+    QLineEdit *Text2 = nullptr; // entry weight
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+
+    // Settings controls.
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr; // colour sample
+    QLabel *Label8 = nullptr;
+    QLineEdit *Text3 = nullptr; // declaration date
+    QLineEdit *Text4 = nullptr; // start weight
+    QLineEdit *Text5 = nullptr; // target weight
+    QLineEdit *Text6 = nullptr; // height
+    QLineEdit *Text7 = nullptr; // web address
+    QLineEdit *Text8 = nullptr; // deadline days
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QRadioButton *Option1 = nullptr; // 男
+    QRadioButton *Option2 = nullptr; // 女
+    QComboBox *Combo1 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command7 = nullptr;
+    QPushButton *Command8 = nullptr;
+    QPushButton *Command9 = nullptr;
+
+private:
+    WeightTableModel *weights = nullptr;
+    int selectedRow = 0;
+    bool newRowPending = false;
+};

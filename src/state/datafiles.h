@@ -1,0 +1,84 @@
+#pragma once
+
+// yourdata.csv and customdata.csv: their line layout, default contents, readers and writers.
+// Every writer builds the whole file in memory and hands it to saveFile, which replaces the file
+// atomically and reports failure to its caller.
+
+#include "fieldcodec.h"
+#include "state.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <vector>
+
+extern const QString DefaultWebAddress;
+
+QString dataDirectory(); // dataRoot + "/tolmidata"
+QString yourDataPath();
+QString customDataPath();
+
+// The nine settings lines. Reading is all or nothing: the slots change only when every field of
+// the nine lines was read.
+void writeSettingsHeader(FieldWriter &writer);
+bool readSettingsHeader(FieldReader &reader);
+
+// The twenty template lines, all or nothing as above.
+void writeTemplate(FieldWriter &writer);
+bool readTemplate(FieldReader &reader);
+
+void resetSettingsToDefaults();
+void resetTemplateToDefaults();
+
+struct LogEntry
+{
+    DateSerial date = 0;
+    double weight = 0;
+};
+
+// A log line written from the settings screen's table: the "yyyymmdd" text as a date without time
+// of day and the weight text read as a number. False when either text does not convert.
+bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEntry &entry);
+
+// The whole yourdata.csv as written by the settings save and the exit save: the nine lines from
+// the slots, then one line per table row, row 1 first. `rowTexts(i)` gives row i's date and
+// weight texts for i = 0 .. rowCount - 1. Empty when a text cannot be stored (never written
+// altered); `problem` then says why.
+using RowTexts = std::function<std::pair<QString, QString>(qsizetype)>;
+QByteArray yourDataBytes(qsizetype rowCount, const RowTexts &rowTexts, QString *problem);
+
+// The log as read by the settings screen: the header into the slots, then entries until the end
+// of the file. `damaged` is set when the header or a record could not be read; the entries read
+// before the damage are kept, and a damaged header leaves the slots as they were.
+struct LogFileContents
+{
+    std::vector<LogEntry> entries;
+    bool damaged = false;
+};
+LogFileContents readLogFile(QByteArrayView bytes);
+
+// Whole-file access. Reading fails for a missing file, a directory and an unreadable one.
+bool readFileBytes(const QString &path, QByteArray &bytes);
+bool saveFile(const QString &path, const QByteArray &bytes, QString *error);
+
+// Renames an unreadable file (or whatever stands in its place) to
+// "<name>.unreadable-yyyyMMdd-hhmmss", never over an earlier one. Returns the new path, or an empty
+// text when nothing was there or the rename failed.
+QString keepUnreadableFile(const QString &path);
+
+// The start-up loader: the nine header lines of yourdata.csv, then customdata.csv. An unreadable
+// file is kept aside and replaced by the default file (slots set to their defaults first); a
+// missing file is simply created.
+void loadDataFilesWithRecovery();
+
+// The default writers and the other fixed writers. Each returns false and fills `error` when the
+// file could not be written.
+bool writeDefaultSettingsFile(QString *error = nullptr);
+bool writeDefaultTemplateFile(QString *error = nullptr);
+bool saveTemplateFile(QString *error);
+// The first-run wizard's start: yourdata.csv with the single declaration entry, then the default
+// template (after resetting the template slots).
+bool writeNewDietFiles(QString *error);
+
+// The main screen's re-read of the nine header lines. On failure the slots keep their values.
+bool rereadSettingsHeader();

@@ -1,0 +1,298 @@
+#include "fieldcodec.h"
+
+#include "dateserial.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr char codePageName[] = "windows-31j";
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+enum class FieldKind { Plain, Quoted, Dated };
+
+FieldKind kindOf(char first)
+{
+    if (first == '"')
+        return FieldKind::Quoted;
+    if (first == '#')
+        return FieldKind::Dated;
+    return FieldKind::Plain;
+}
+
+// "yyyy-mm-dd" with an optional " hh:mm:ss".
+bool parseDateTime(QByteArrayView text, DateSerial &value)
+{
+    auto number = [&](qsizetype from, qsizetype length, int &out) {
+        if (from + length > text.size())
+            return false;
+        const char *first = text.data() + from;
+        for (qsizetype i = 0; i < length; ++i) {
+            if (first[i] < '0' || first[i] > '9')
+                return false;
+        }
+        return std::from_chars(first, first + length, out).ec == std::errc();
+    };
+    int year = 0, month = 0, day = 0;
+    if (text.size() < 10 || text[4] != '-' || text[7] != '-' || !number(0, 4, year) ||
+        !number(5, 2, month) || !number(8, 2, day))
+        return false;
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return false;
+    if (text.size() == 10) {
+        value = serialFromDate(date);
+        return true;
+    }
+    int hour = 0, minute = 0, second = 0;
+    if (text.size() != 19 || text[10] != ' ' || text[13] != ':' || text[16] != ':' ||
+        !number(11, 2, hour) || !number(14, 2, minute) || !number(17, 2, second))
+        return false;
+    const QTime time(hour, minute, second);
+    if (!time.isValid())
+        return false;
+    value = serialFromDateTime(QDateTime(date, time));
+    return true;
+}
+
+} // namespace
+
+void FieldReader::skipBlankLinesAndSpaces()
+{
+    while (pos < data.size() && (isBlank(data[pos]) || (atRecordStart && isLineEnd(data[pos]))))
+        ++pos;
+}
+
+bool FieldReader::atEnd()
+{
+    while (pos < data.size() && (isBlank(data[pos]) || isLineEnd(data[pos])))
+        ++pos;
+    atRecordStart = true;
+    return pos >= data.size();
+}
+
+bool FieldReader::nextField(QByteArrayView &field, bool &quoted)
+{
+    skipBlankLinesAndSpaces();
+    if (pos >= data.size())
+        return false;
+
+    const FieldKind kind = kindOf(data[pos]);
+    qsizetype end = pos;
+    if (kind == FieldKind::Plain) {
+        while (end < data.size() && data[end] != ',' && !isLineEnd(data[end]))
+            ++end;
+        qsizetype last = end;
+        while (last > pos && isBlank(data[last - 1]))
+            --last;
+        field = data.sliced(pos, last - pos);
+    } else {
+        const char closing = kind == FieldKind::Quoted ? '"' : '#';
+        const qsizetype close = data.indexOf(closing, pos + 1);
+        if (close < 0)
+            return false; // an unterminated quote or date swallows the rest: unreadable
+        // A text is what stands between its quotes; a date keeps its # marks so that it can be
+        // told apart from a plain field.
+        field = kind == FieldKind::Quoted ? data.sliced(pos + 1, close - pos - 1)
+                                          : data.sliced(pos, close + 1 - pos);
+        end = close + 1;
+        // Whatever stands between the closing mark and the delimiter is dropped.
+        while (end < data.size() && data[end] != ',' && !isLineEnd(data[end]))
+            ++end;
+    }
+    quoted = kind == FieldKind::Quoted;
+
+    pos = end;
+    atRecordStart = true;
+    if (pos < data.size()) {
+        if (data[pos] == ',') {
+            atRecordStart = false;
+            ++pos;
+        } else if (data[pos] == '\r') {
+            ++pos;
+            if (pos < data.size() && data[pos] == '\n')
+                ++pos;
+        } else {
+            ++pos;
+        }
+    }
+    return true;
+}
+
+bool FieldReader::readInteger(std::int32_t &value)
+{
+    QByteArrayView field;
+    bool quoted = false;
+    if (!nextField(field, quoted) || quoted || field.isEmpty() || field.front() == '#')
+        return false;
+    const char *first = field.data();
+    const char *last = first + field.size();
+    if (*first == '+')
+        ++first;
+    std::int32_t parsed = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, parsed);
+    if (ec != std::errc() || ptr != last)
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool FieldReader::readReal(double &value)
+{
+    QByteArrayView field;
+    bool quoted = false;
+    if (!nextField(field, quoted) || quoted || field.isEmpty() || field.front() == '#')
+        return false;
+    const char *first = field.data();
+    const char *last = first + field.size();
+    if (*first == '+')
+        ++first;
+    double parsed = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, parsed);
+    if (ec != std::errc() || ptr != last || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool FieldReader::readText(QString &value)
+{
+    QByteArrayView field;
+    bool quoted = false;
+    if (!nextField(field, quoted) || (!quoted && !field.isEmpty() && field.front() == '#'))
+        return false;
+    QString decoded;
+    if (!decodeCodePage(field, decoded))
+        return false;
+    value = decoded;
+    return true;
+}
+
+bool FieldReader::readDate(DateSerial &value)
+{
+    QByteArrayView field;
+    bool quoted = false;
+    if (!nextField(field, quoted) || quoted || field.size() < 2 || field.front() != '#' ||
+        field.back() != '#')
+        return false;
+    return parseDateTime(field.sliced(1, field.size() - 2), value);
+}
+
+void FieldWriter::separate()
+{
+    if (inRecord)
+        out += ',';
+    inRecord = true;
+}
+
+void FieldWriter::integer(std::int32_t value)
+{
+    separate();
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr - buffer);
+}
+
+void FieldWriter::real(double value)
+{
+    separate();
+    out += formatReal(value);
+}
+
+bool FieldWriter::text(const QString &value)
+{
+    separate();
+    QByteArray bytes;
+    const bool storable = isStorableText(value) && encodeCodePage(value, bytes);
+    allTextsEncodable = allTextsEncodable && storable;
+    out += '"';
+    if (storable)
+        out += bytes;
+    out += '"';
+    return storable;
+}
+
+void FieldWriter::date(DateSerial value)
+{
+    separate();
+    const QDateTime moment = dateTimeFromSerial(value);
+    const QDate day = moment.date();
+    char buffer[40];
+    int length = std::snprintf(buffer, sizeof buffer, "#%04d-%02d-%02d", day.year(), day.month(),
+                               day.day());
+    const QTime time = moment.time();
+    if (time != QTime(0, 0)) {
+        length += std::snprintf(buffer + length, sizeof buffer - length, " %02d:%02d:%02d",
+                                time.hour(), time.minute(), time.second());
+    }
+    out.append(buffer, length);
+    out += '#';
+}
+
+void FieldWriter::endRecord()
+{
+    out += "\r\n";
+    inRecord = false;
+}
+
+QByteArray formatReal(double value)
+{
+    if (!std::isfinite(value) || value == 0)
+        return QByteArrayLiteral("0");
+    char buffer[32];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    QByteArray text(buffer, length);
+    if (text.startsWith("0."))
+        text.remove(0, 1);
+    else if (text.startsWith("-0."))
+        text.remove(1, 1);
+    return text;
+}
+
+bool isStorableText(QStringView text)
+{
+    for (QChar c : text) {
+        if (c == u'"' || c == u'\r' || c == u'\n')
+            return false;
+    }
+    QByteArray ignored;
+    return encodeCodePage(text, ignored);
+}
+
+bool encodeCodePage(QStringView text, QByteArray &bytes)
+{
+    QStringEncoder encoder(codePageName);
+    bytes = encoder.encode(text);
+    return !encoder.hasError();
+}
+
+bool decodeCodePage(QByteArrayView bytes, QString &text)
+{
+    bool ascii = true;
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii) {
+        text = QString::fromLatin1(bytes);
+        return true;
+    }
+    QStringDecoder decoder(codePageName);
+    text = decoder.decode(bytes);
+    return !decoder.hasError();
+}

@@ -1,0 +1,85 @@
+#include "numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// The value rounded half away from zero to one decimal, as sign, integer digits and the tenth.
+// The decision is made on the value's decimal form to ten places, so that 0.15 (stored as
+// 0.1499999...) rounds up as the user expects.
+QString roundedTenths(double value, bool zeroBeforePoint)
+{
+    if (!std::isfinite(value))
+        value = 0;
+    const bool negative = std::signbit(value);
+    std::string digits(std::snprintf(nullptr, 0, "%.10f", std::fabs(value)), '\0');
+    std::snprintf(digits.data(), digits.size() + 1, "%.10f", std::fabs(value));
+    const std::size_t point = digits.find('.');
+    std::string whole = digits.substr(0, point);
+    int tenth = digits[point + 1] - '0';
+    if (digits[point + 2] >= '5') {
+        if (++tenth == 10) {
+            tenth = 0;
+            int i = static_cast<int>(whole.size()) - 1;
+            for (; i >= 0 && whole[i] == '9'; --i)
+                whole[i] = '0';
+            if (i < 0)
+                whole.insert(whole.begin(), '1');
+            else
+                ++whole[i];
+        }
+    }
+    if (whole == "0" && !zeroBeforePoint)
+        whole.clear();
+    QString text;
+    if (negative && (whole.find_first_not_of('0') != std::string::npos || tenth != 0))
+        text += u'-';
+    text += QString::fromLatin1(whole.data(), whole.size());
+    text += u'.';
+    text += QChar(u'0' + tenth);
+    return text;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(QStringView text)
+{
+    text = text.trimmed();
+    const QByteArray latin = text.toLatin1();
+    if (latin.size() != text.size() || latin.isEmpty())
+        return std::nullopt; // something outside half-width text
+    qsizetype i = 0;
+    if (latin[i] == '+' || latin[i] == '-')
+        ++i;
+    int digits = 0;
+    int points = 0;
+    for (qsizetype k = i; k < latin.size(); ++k) {
+        if (latin[k] >= '0' && latin[k] <= '9')
+            ++digits;
+        else if (latin[k] == '.')
+            ++points;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0 || points > 1)
+        return std::nullopt;
+    const char *first = latin.constData() + (latin[0] == '+' ? 1 : 0);
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(first, latin.constData() + latin.size(), value);
+    if (ec != std::errc() || ptr != latin.constData() + latin.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value == 0 ? 0.0 : value; // "-0" is zero
+}
+
+QString formatTenths(double value)
+{
+    return roundedTenths(value, true);
+}
+
+QString formatWeightText(double value)
+{
+    return roundedTenths(value, false);
+}

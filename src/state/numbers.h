@@ -1,0 +1,18 @@
+#pragma once
+
+// Numbers as the user types them and as the screens show them, independent of the user's locale.
+
+#include <QString>
+#include <optional>
+
+// A decimal number typed by the user: optional blanks around it, an optional sign, digits with at
+// most one point ("65", "65.", ".5", "-0"). Exponents, hexadecimal, "inf", "nan" and full-width
+// digits are not numbers here.
+std::optional<double> parseNumber(QStringView text);
+
+// "##0.0": at least one digit before the point, one after it, "-" for negatives (80 -> "80.0",
+// 0.5 -> "0.5", -1.5 -> "-1.5"), rounded to the nearest tenth, halves away from zero.
+QString formatTenths(double value);
+
+// "###.0": as above but without a zero before the point (0.5 -> ".5", 0 -> ".0").
+QString formatWeightText(double value);

@@ -1,0 +1,19 @@
+#pragma once
+
+// The parts of start-up that decide, without any window: capturing the working directory, loading
+// the data files, keeping the saved window position on the screen and the deadline check.
+
+#include <QDate>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+// Steps 1 to 4: the phrase flag, dataRoot, the data directory and both data files.
+void prepareDataAtStartup(const QString &workingDirectory);
+
+// Keeps windowLeft/windowTop on a screen of the given size in twips (in memory only).
+void keepWindowOnScreen(std::optional<QSize> screenTwips);
+
+// True when a deadline is set, more than deadlineDays days have passed since the declaration and
+// the current weight is still above the target.
+bool deadlineHasPassed(QDate today);

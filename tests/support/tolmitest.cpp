@@ -1,0 +1,50 @@
+#include "tolmitest.h"
+
+#include "screens/screens.h"
+#include "state/state.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QWidget>
+
+void TolmiTest::SetUp()
+{
+    ASSERT_TRUE(directory.isValid());
+    previousDirectory = QDir::currentPath();
+    QDir::setCurrent(directory.path());
+    resetState();
+    dataRoot = directory.path();
+    QDir(dataRoot).mkdir(QStringLiteral("tolmidata"));
+    platform() = fake.services();
+}
+
+void TolmiTest::TearDown()
+{
+    unloadAllScreens();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        delete window;
+    platform() = realPlatformServices();
+    QDir::setCurrent(previousDirectory);
+    EXPECT_TRUE(fake.messages.isEmpty()) << "unexpected message: " << utf8(fake.messages.join('|'));
+}
+
+QString TolmiTest::dataPath(const QString &name) const
+{
+    return directory.path() + QStringLiteral("/tolmidata/") + name;
+}
+
+QByteArray TolmiTest::readData(const QString &name) const
+{
+    QFile file(dataPath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void TolmiTest::writeData(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(dataPath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
