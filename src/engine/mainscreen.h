@@ -10,12 +10,12 @@
 
 struct MainScreenResult
 {
-    QString levelLine;   // Label1(0)
-    QString currentLine; // Label1(1)
-    QString startLine;   // Label1(2)
-    QString targetLine;  // Label1(3)
-    QString phraseLine;  // Label1(4)
-    QString changeLine;  // Label1(11)
+    QString levelLine;                     // Label1(0)
+    QString currentLine;                   // Label1(1)
+    QString startLine;                     // Label1(2)
+    QString targetLine;                    // Label1(3)
+    QString phraseLine;                    // Label1(4)
+    QString changeLine;                    // Label1(11)
     std::array<bool, 12> pictureVisible{}; // Image1(0..11)
 };
 

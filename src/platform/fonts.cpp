@@ -7,7 +7,8 @@ using namespace Qt::Literals::StringLiterals;
 QFont gothicFont(double pointSize)
 {
     QFont font;
-    font.setFamilies(QStringList{u"ＭＳ ゴシック"_s, u"MS Gothic"_s, u"IPAGothic"_s, u"Noto Sans CJK JP"_s});
+    font.setFamilies(
+        QStringList{u"ＭＳ ゴシック"_s, u"MS Gothic"_s, u"IPAGothic"_s, u"Noto Sans CJK JP"_s});
     font.setPointSizeF(pointSize);
     return font;
 }
@@ -15,7 +16,8 @@ QFont gothicFont(double pointSize)
 QFont proportionalGothicFont(double pointSize)
 {
     QFont font;
-    font.setFamilies(QStringList{u"ＭＳ Ｐゴシック"_s, u"MS PGothic"_s, u"IPAPGothic"_s, u"Noto Sans CJK JP"_s});
+    font.setFamilies(
+        QStringList{u"ＭＳ Ｐゴシック"_s, u"MS PGothic"_s, u"IPAPGothic"_s, u"Noto Sans CJK JP"_s});
     font.setPointSizeF(pointSize);
     return font;
 }

@@ -93,11 +93,10 @@ QString customDataPath()
 
 void writeSettingsHeader(FieldWriter &writer)
 {
-    forEachHeaderField(
-        [&](int n) { return writer.integer(LongSlots[n]), true; },
-        [&](int n) { return writer.real(RealSlots[n]), writer.endRecord(), true; },
-        [&](int n) { return writer.text(TextSlots[n]), writer.endRecord(), true; },
-        [&](int n) { return writer.date(DateSlots[n]), writer.endRecord(), true; });
+    forEachHeaderField([&](int n) { return writer.integer(LongSlots[n]), true; },
+                       [&](int n) { return writer.real(RealSlots[n]), writer.endRecord(), true; },
+                       [&](int n) { return writer.text(TextSlots[n]), writer.endRecord(), true; },
+                       [&](int n) { return writer.date(DateSlots[n]), writer.endRecord(), true; });
 }
 
 bool readSettingsHeader(FieldReader &reader)

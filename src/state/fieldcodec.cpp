@@ -22,7 +22,12 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-enum class FieldKind { Plain, Quoted, Dated };
+enum class FieldKind
+{
+    Plain,
+    Quoted,
+    Dated
+};
 
 FieldKind kindOf(char first)
 {
@@ -231,8 +236,8 @@ void FieldWriter::date(DateSerial value)
     const QDateTime moment = dateTimeFromSerial(value);
     const QDate day = moment.date();
     char buffer[40];
-    int length = std::snprintf(buffer, sizeof buffer, "#%04d-%02d-%02d", day.year(), day.month(),
-                               day.day());
+    int length =
+        std::snprintf(buffer, sizeof buffer, "#%04d-%02d-%02d", day.year(), day.month(), day.day());
     const QTime time = moment.time();
     if (time != QTime(0, 0)) {
         length += std::snprintf(buffer + length, sizeof buffer - length, " %02d:%02d:%02d",

@@ -3,7 +3,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 const std::array<QString, LevelModeCount> LevelModeListTexts = {
-    u" コネコ"_s, u" コイヌ"_s, u" ソルジャー"_s, u" コスモＲ"_s,
+    u" コネコ"_s,     u" コイヌ"_s, u" ソルジャー"_s, u" コスモＲ"_s,
     u" シンデレラ"_s, u" 桃太郎"_s, u" アリス"_s,
 };
 

@@ -19,38 +19,119 @@ inline std::array<std::int32_t, 22> CopyFlags{};
 inline std::array<QString, 22> CopyTitles{};
 
 // DietPlan, DisplaySettings and the lone flags, each on its slot.
-inline std::int32_t &setupDone() { return LongSlots[1]; }
-inline std::int32_t &sex() { return LongSlots[2]; } // 0 male, 1 female
-inline std::int32_t &reservedLong3() { return LongSlots[3]; }
-inline std::int32_t &levelMode() { return LongSlots[4]; }
-inline std::int32_t &windowTop() { return LongSlots[5]; }  // twips
-inline std::int32_t &windowLeft() { return LongSlots[6]; } // twips
-inline std::int32_t &textColour() { return LongSlots[7]; } // 0x00BBGGRR
-inline std::int32_t &backColour() { return LongSlots[8]; } // 0x00BBGGRR
-inline std::int32_t &deadlineDays() { return LongSlots[9]; }
+inline std::int32_t &setupDone()
+{
+    return LongSlots[1];
+}
+inline std::int32_t &sex()
+{
+    return LongSlots[2];
+} // 0 male, 1 female
+inline std::int32_t &reservedLong3()
+{
+    return LongSlots[3];
+}
+inline std::int32_t &levelMode()
+{
+    return LongSlots[4];
+}
+inline std::int32_t &windowTop()
+{
+    return LongSlots[5];
+} // twips
+inline std::int32_t &windowLeft()
+{
+    return LongSlots[6];
+} // twips
+inline std::int32_t &textColour()
+{
+    return LongSlots[7];
+} // 0x00BBGGRR
+inline std::int32_t &backColour()
+{
+    return LongSlots[8];
+} // 0x00BBGGRR
+inline std::int32_t &deadlineDays()
+{
+    return LongSlots[9];
+}
 
-inline double &startWeight() { return RealSlots[1]; }
-inline double &targetWeight() { return RealSlots[2]; }
-inline double &height() { return RealSlots[3]; }
-inline double &reservedReal4() { return RealSlots[4]; }
-inline double &reservedReal5() { return RealSlots[5]; }
+inline double &startWeight()
+{
+    return RealSlots[1];
+}
+inline double &targetWeight()
+{
+    return RealSlots[2];
+}
+inline double &height()
+{
+    return RealSlots[3];
+}
+inline double &reservedReal4()
+{
+    return RealSlots[4];
+}
+inline double &reservedReal5()
+{
+    return RealSlots[5];
+}
 
-inline QString &webAddress() { return TextSlots[1]; }
-inline QString &reservedText2() { return TextSlots[2]; }
+inline QString &webAddress()
+{
+    return TextSlots[1];
+}
+inline QString &reservedText2()
+{
+    return TextSlots[2];
+}
 
-inline DateSerial &declarationDate() { return DateSlots[1]; }
-inline DateSerial &reservedDate2() { return DateSlots[2]; }
+inline DateSerial &declarationDate()
+{
+    return DateSlots[1];
+}
+inline DateSerial &reservedDate2()
+{
+    return DateSlots[2];
+}
 
 // CopyTemplate.
-inline std::int32_t &copyPhrase() { return CopyFlags[1]; }
-inline std::int32_t &trailingNewlines() { return CopyFlags[2]; }
-inline std::int32_t &showSign() { return CopyFlags[3]; }
-inline QString &levelTitle() { return CopyTitles[1]; }
-inline QString &currentTitle() { return CopyTitles[2]; }
-inline QString &startTitle() { return CopyTitles[3]; }
-inline QString &targetTitle() { return CopyTitles[4]; }
-inline QString &changeTitle() { return CopyTitles[5]; }
-inline QString &phraseTitle() { return CopyTitles[6]; }
+inline std::int32_t &copyPhrase()
+{
+    return CopyFlags[1];
+}
+inline std::int32_t &trailingNewlines()
+{
+    return CopyFlags[2];
+}
+inline std::int32_t &showSign()
+{
+    return CopyFlags[3];
+}
+inline QString &levelTitle()
+{
+    return CopyTitles[1];
+}
+inline QString &currentTitle()
+{
+    return CopyTitles[2];
+}
+inline QString &startTitle()
+{
+    return CopyTitles[3];
+}
+inline QString &targetTitle()
+{
+    return CopyTitles[4];
+}
+inline QString &changeTitle()
+{
+    return CopyTitles[5];
+}
+inline QString &phraseTitle()
+{
+    return CopyTitles[6];
+}
 
 // Module-wide values.
 inline QString dataRoot;
@@ -61,7 +142,8 @@ inline std::int16_t helpReturnTo = 0; // 1 main screen, 2 settings screen
 inline std::int16_t randomPhraseOn = 1;
 
 // Level mode codes and the texts of the settings screen's list (each with a leading blank).
-enum LevelMode : std::int32_t {
+enum LevelMode : std::int32_t
+{
     Kitten = 0,
     Puppy = 1,
     Soldier = 2,

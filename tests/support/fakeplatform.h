@@ -10,13 +10,13 @@
 
 struct FakePlatform
 {
-    QStringList messages;                                  // every message box, in order
-    QStringList questions;                                 // every two-answer question
-    std::deque<bool> answers;                              // the next answers to questions
-    std::vector<std::int32_t> colourInitials;              // where each colour dialog opened
-    std::deque<std::optional<std::int32_t>> colourPicks;   // the next picks (nullopt = cancel)
+    QStringList messages;                                // every message box, in order
+    QStringList questions;                               // every two-answer question
+    std::deque<bool> answers;                            // the next answers to questions
+    std::vector<std::int32_t> colourInitials;            // where each colour dialog opened
+    std::deque<std::optional<std::int32_t>> colourPicks; // the next picks (nullopt = cancel)
     QStringList openedAddresses;
-    std::deque<bool> openResults;                          // the next results of openAddress
+    std::deque<bool> openResults; // the next results of openAddress
     bool anotherInstance = false;
     int terminations = 0;
     std::optional<QSize> screenTwips = QSize(19200, 14400);

@@ -1,0 +1,72 @@
+#include "controls.h"
+
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+template <typename Control> Control *placed(Control *control, const QString &name, TwipsRect at)
+{
+    control->setObjectName(name);
+    placeInTwips(control, at.left, at.top, at.width, at.height);
+    return control;
+}
+
+} // namespace
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, TwipsRect at)
+{
+    return placed(new QLabel(text, parent), name, at);
+}
+
+QLabel *makeLabelAt(QWidget *parent, const QString &name, const QString &text, int left, int top)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->adjustSize();
+    label->move(pixelsFromTwips(left), pixelsFromTwips(top));
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, TwipsRect at)
+{
+    auto *button = placed(new QPushButton(caption, parent), name, at);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, TwipsRect at, int maxLength,
+                       bool centred)
+{
+    auto *box = placed(new QLineEdit(parent), name, at);
+    box->setMaxLength(maxLength);
+    if (centred)
+        box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, TwipsRect at)
+{
+    return placed(new QGroupBox(caption, parent), name, at);
+}
+
+QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, TwipsRect at)
+{
+    return placed(new QCheckBox(caption, parent), name, at);
+}
+
+QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption, TwipsRect at)
+{
+    return placed(new QRadioButton(caption, parent), name, at);
+}
+
+QString elementName(const QString &array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(array).arg(index);
+}

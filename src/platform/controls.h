@@ -1,0 +1,36 @@
+#pragma once
+
+// Builders for the controls of the screens: each is created on its parent at a position in twips,
+// with its object name set to the identifier the screens use ("Command6", "Label1(3)").
+
+#include <QString>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+struct TwipsRect
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, TwipsRect at);
+// A label given only its left and top: it takes the size of its text.
+QLabel *makeLabelAt(QWidget *parent, const QString &name, const QString &text, int left, int top);
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
+QLineEdit *makeTextBox(QWidget *parent, const QString &name, TwipsRect at, int maxLength,
+                       bool centred);
+QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
+QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
+QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption,
+                         TwipsRect at);
+
+// "Label1(3)": the object name of an element of a control array.
+QString elementName(const QString &array, int index);
