@@ -16,7 +16,7 @@
 
 void startProgram()
 {
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/chick.png")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/chick.xpm")));
     prepareDataAtStartup(QDir::currentPath());
 
     if (setupDone() == 0) {

@@ -1,0 +1,8 @@
+#include "storabletext.h"
+
+#include "state/fieldcodec.h"
+
+QValidator::State StorableTextValidator::validate(QString &input, int &) const
+{
+    return isStorableText(input) ? Acceptable : Invalid;
+}
