@@ -17,7 +17,7 @@
 void startProgram()
 {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/chick.xpm")));
-    prepareDataAtStartup(QDir::currentPath());
+    prepareDataAtStartup(QDir::currentPath(), platform().now());
 
     if (setupDone() == 0) {
         auto *page1 = new Form5;

@@ -17,26 +17,6 @@ namespace {
 const QString defaultTitles[] = {u"レベル： "_s, u"現在： "_s, u"開始： "_s,
                                  u"目標： "_s,   u"増減： "_s, u"一言： "_s};
 
-// The nine lines pair LongSlots(n) with RealSlots(n) for n = 1..5, then with TextSlots(1..2), then
-// with DateSlots(1..2).
-template <typename LongField, typename RealField, typename TextField, typename DateField>
-bool forEachHeaderField(LongField onLong, RealField onReal, TextField onText, DateField onDate)
-{
-    for (int n = 1; n <= 5; ++n) {
-        if (!onLong(n) || !onReal(n))
-            return false;
-    }
-    for (int n = 1; n <= 2; ++n) {
-        if (!onLong(5 + n) || !onText(n))
-            return false;
-    }
-    for (int n = 1; n <= 2; ++n) {
-        if (!onLong(7 + n) || !onDate(n))
-            return false;
-    }
-    return true;
-}
-
 QByteArray bytesOf(const FieldWriter &writer, QString *problem)
 {
     if (writer.ok())
@@ -57,11 +37,11 @@ bool writeOrReport(const QString &path, const QByteArray &bytes, const QString &
     return saveFile(path, bytes, error);
 }
 
-QByteArray defaultSettingsBytes()
+QByteArray defaultSettingsBytes(const QDateTime &now)
 {
     FieldWriter writer;
     writeSettingsHeader(writer);
-    writer.date(serialFromDateTime(QDateTime::currentDateTime()));
+    writer.date(serialFromDateTime(now));
     writer.real(100);
     writer.endRecord();
     return writer.bytes();
@@ -91,12 +71,20 @@ QString customDataPath()
     return dataDirectory() + u"/customdata.csv"_s;
 }
 
+// The nine lines pair LongSlots(n) with RealSlots(n) for n = 1..5, then LongSlots(6..7) with
+// TextSlots(1..2), then LongSlots(8..9) with DateSlots(1..2).
 void writeSettingsHeader(FieldWriter &writer)
 {
-    forEachHeaderField([&](int n) { return writer.integer(LongSlots[n]), true; },
-                       [&](int n) { return writer.real(RealSlots[n]), writer.endRecord(), true; },
-                       [&](int n) { return writer.text(TextSlots[n]), writer.endRecord(), true; },
-                       [&](int n) { return writer.date(DateSlots[n]), writer.endRecord(), true; });
+    for (int n = 1; n <= 9; ++n) {
+        writer.integer(LongSlots[n]);
+        if (n <= 5)
+            writer.real(RealSlots[n]);
+        else if (n <= 7)
+            writer.text(TextSlots[n - 5]);
+        else
+            writer.date(DateSlots[n - 7]);
+        writer.endRecord();
+    }
 }
 
 bool readSettingsHeader(FieldReader &reader)
@@ -105,12 +93,15 @@ bool readSettingsHeader(FieldReader &reader)
     auto reals = RealSlots;
     auto texts = TextSlots;
     auto dates = DateSlots;
-    const bool ok = forEachHeaderField([&](int n) { return reader.readInteger(longs[n]); },
-                                       [&](int n) { return reader.readReal(reals[n]); },
-                                       [&](int n) { return reader.readText(texts[n]); },
-                                       [&](int n) { return reader.readDate(dates[n]); });
-    if (!ok)
-        return false;
+    for (int n = 1; n <= 9; ++n) {
+        if (!reader.readInteger(longs[n]))
+            return false;
+        const bool second = n <= 5   ? reader.readReal(reals[n])
+                            : n <= 7 ? reader.readText(texts[n - 5])
+                                     : reader.readDate(dates[n - 7]);
+        if (!second)
+            return false;
+    }
     LongSlots = longs;
     RealSlots = reals;
     TextSlots = std::move(texts);
@@ -238,19 +229,18 @@ bool saveFile(const QString &path, const QByteArray &bytes, QString *error)
     return ok;
 }
 
-QString keepUnreadableFile(const QString &path)
+QString keepUnreadableFile(const QString &path, const QDateTime &now)
 {
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return {};
-    const QString stem =
-        path + u".unreadable-"_s + QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss"_s);
+    const QString stem = path + u".unreadable-"_s + now.toString(u"yyyyMMdd-hhmmss"_s);
     QString kept = stem;
     for (int n = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
         kept = stem + u"-"_s + QString::number(n);
     return QDir().rename(path, kept) ? kept : QString();
 }
 
-void loadDataFilesWithRecovery()
+void loadDataFilesWithRecovery(const QDateTime &now)
 {
     QByteArray bytes;
     bool readable = readFileBytes(yourDataPath(), bytes);
@@ -259,8 +249,8 @@ void loadDataFilesWithRecovery()
         readable = readSettingsHeader(reader);
     }
     if (!readable) {
-        keepUnreadableFile(yourDataPath());
-        writeDefaultSettingsFile();
+        keepUnreadableFile(yourDataPath(), now);
+        writeDefaultSettingsFile(now);
     }
 
     readable = readFileBytes(customDataPath(), bytes);
@@ -269,15 +259,15 @@ void loadDataFilesWithRecovery()
         readable = readTemplate(reader);
     }
     if (!readable) {
-        keepUnreadableFile(customDataPath());
+        keepUnreadableFile(customDataPath(), now);
         writeDefaultTemplateFile();
     }
 }
 
-bool writeDefaultSettingsFile(QString *error)
+bool writeDefaultSettingsFile(const QDateTime &now, QString *error)
 {
     resetSettingsToDefaults();
-    return saveFile(yourDataPath(), defaultSettingsBytes(), error);
+    return saveFile(yourDataPath(), defaultSettingsBytes(now), error);
 }
 
 bool writeDefaultTemplateFile(QString *error)

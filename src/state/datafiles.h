@@ -8,6 +8,7 @@
 #include "state.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -64,16 +65,16 @@ bool saveFile(const QString &path, const QByteArray &bytes, QString *error);
 // Renames an unreadable file (or whatever stands in its place) to
 // "<name>.unreadable-yyyyMMdd-hhmmss", never over an earlier one. Returns the new path, or an empty
 // text when nothing was there or the rename failed.
-QString keepUnreadableFile(const QString &path);
+QString keepUnreadableFile(const QString &path, const QDateTime &now);
 
 // The start-up loader: the nine header lines of yourdata.csv, then customdata.csv. An unreadable
 // file is kept aside and replaced by the default file (slots set to their defaults first); a
-// missing file is simply created.
-void loadDataFilesWithRecovery();
+// missing file is simply created. `now` dates the default log entry and the kept files' names.
+void loadDataFilesWithRecovery(const QDateTime &now);
 
 // The default writers and the other fixed writers. Each returns false and fills `error` when the
 // file could not be written.
-bool writeDefaultSettingsFile(QString *error = nullptr);
+bool writeDefaultSettingsFile(const QDateTime &now, QString *error = nullptr);
 bool writeDefaultTemplateFile(QString *error = nullptr);
 bool saveTemplateFile(QString *error);
 // The first-run wizard's start: yourdata.csv with the single declaration entry, then the default

@@ -6,12 +6,12 @@
 
 #include <QDir>
 
-void prepareDataAtStartup(const QString &workingDirectory)
+void prepareDataAtStartup(const QString &workingDirectory, const QDateTime &now)
 {
     randomPhraseOn = 1;
     dataRoot = workingDirectory;
     QDir(dataRoot).mkdir(QStringLiteral("tolmidata")); // an existing directory is fine
-    loadDataFilesWithRecovery();
+    loadDataFilesWithRecovery(now);
 }
 
 void keepWindowOnScreen(std::optional<QSize> screenTwips)

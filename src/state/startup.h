@@ -4,12 +4,13 @@
 // the data files, keeping the saved window position on the screen and the deadline check.
 
 #include <QDate>
+#include <QDateTime>
 #include <QSize>
 #include <QString>
 #include <optional>
 
 // Steps 1 to 4: the phrase flag, dataRoot, the data directory and both data files.
-void prepareDataAtStartup(const QString &workingDirectory);
+void prepareDataAtStartup(const QString &workingDirectory, const QDateTime &now);
 
 // Keeps windowLeft/windowTop on a screen of the given size in twips (in memory only).
 void keepWindowOnScreen(std::optional<QSize> screenTwips);

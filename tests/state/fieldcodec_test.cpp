@@ -1,6 +1,9 @@
+#include "state/dateserial.h"
 #include "state/fieldcodec.h"
 
 #include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
 
 TEST(FieldCodec, RealsHaveNoZeroBeforeThePointAndNoTrailingZeros)
 {
@@ -9,6 +12,123 @@ TEST(FieldCodec, RealsHaveNoZeroBeforeThePointAndNoTrailingZeros)
     EXPECT_EQ(formatReal(65.56), "65.56");
     EXPECT_EQ(formatReal(-1.5), "-1.5");
     EXPECT_EQ(formatReal(-0.25), "-.25");
+    EXPECT_EQ(formatReal(0.0), "0");
+    EXPECT_EQ(formatReal(-0.0), "0");
     EXPECT_EQ(formatReal(123456789.012345), "123456789.012345");
+    EXPECT_EQ(formatReal(1.0 / 3.0), ".333333333333333");
     EXPECT_EQ(formatReal(0.1 + 0.2), ".3");
+}
+
+TEST(FieldCodec, RecordsAreWrittenWithCommasQuotesAndCrLf)
+{
+    FieldWriter writer;
+    writer.integer(-120);
+    writer.text(u"レベル： "_s);
+    writer.endRecord();
+    writer.date(serialFromDate(QDate(2008, 1, 1)));
+    writer.real(.5);
+    writer.endRecord();
+    writer.date(serialFromDateTime(QDateTime(QDate(2008, 10, 17), QTime(21, 5, 9))));
+    writer.text(QString());
+    writer.endRecord();
+    ASSERT_TRUE(writer.ok());
+    // "レベル： " in the Windows Japanese code page.
+    EXPECT_EQ(writer.bytes(), QByteArray("-120,\"\x83\x8C\x83\x78\x83\x8B\x81\x46 \"\r\n"
+                                         "#2008-01-01#,.5\r\n"
+                                         "#2008-10-17 21:05:09#,\"\"\r\n"));
+}
+
+TEST(FieldCodec, ReaderTakesFieldsInSequenceAcrossLineEnds)
+{
+    // Three fields on a line shift every following field.
+    FieldReader reader("1,2,3\r\n4,5\r\n");
+    std::int32_t a = 0, b = 0, c = 0, d = 0, e = 0;
+    ASSERT_TRUE(reader.readInteger(a) && reader.readInteger(b) && reader.readInteger(c) &&
+                reader.readInteger(d) && reader.readInteger(e));
+    EXPECT_EQ(std::vector({a, b, c, d, e}), std::vector({1, 2, 3, 4, 5}));
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_FALSE(reader.readInteger(a));
+}
+
+TEST(FieldCodec, QuotedTextRunsToTheNextQuoteSoItMayHoldCommas)
+{
+    FieldReader reader("  7 , \"a, b\"\r\n\"\x83\x8C\x83\x78\x83\x8B\",x\r\n");
+    std::int32_t number = 0;
+    QString first, second, third;
+    ASSERT_TRUE(reader.readInteger(number));
+    ASSERT_TRUE(reader.readText(first));
+    ASSERT_TRUE(reader.readText(second));
+    ASSERT_TRUE(reader.readText(third));
+    EXPECT_EQ(number, 7);
+    EXPECT_EQ(first, u"a, b"_s);
+    EXPECT_EQ(second, u"レベル"_s);
+    EXPECT_EQ(third, u"x"_s);
+}
+
+TEST(FieldCodec, DatesKeepTheirTimeOfDay)
+{
+    FieldReader reader("#2008-10-17 21:05:09#,#2008-01-01#\r\n");
+    DateSerial withTime = 0, withoutTime = 0;
+    ASSERT_TRUE(reader.readDate(withTime));
+    ASSERT_TRUE(reader.readDate(withoutTime));
+    EXPECT_EQ(dateTimeFromSerial(withTime), QDateTime(QDate(2008, 10, 17), QTime(21, 5, 9)));
+    EXPECT_EQ(withoutTime, serialFromDate(QDate(2008, 1, 1)));
+
+    FieldWriter writer;
+    writer.date(withTime);
+    EXPECT_EQ(writer.bytes(), "#2008-10-17 21:05:09#");
+}
+
+TEST(FieldCodec, FieldsOfTheWrongKindFailToRead)
+{
+    std::int32_t integer = 5;
+    double real = 5;
+    DateSerial date = 5;
+    QString text = u"kept"_s;
+    EXPECT_FALSE(FieldReader("\"abc\"").readInteger(integer));
+    EXPECT_FALSE(FieldReader("4294967296").readInteger(integer));
+    EXPECT_FALSE(FieldReader("1.5").readInteger(integer));
+    EXPECT_FALSE(FieldReader("").readInteger(integer));
+    EXPECT_FALSE(FieldReader("#2008-01-01#").readReal(real));
+    EXPECT_FALSE(FieldReader("nan").readReal(real));
+    EXPECT_FALSE(FieldReader("1e309").readReal(real));
+    EXPECT_FALSE(FieldReader("#2008-13-45#").readDate(date));
+    EXPECT_FALSE(FieldReader("2008-01-01").readDate(date));
+    EXPECT_FALSE(FieldReader("#2008-01-01").readDate(date));
+    EXPECT_FALSE(FieldReader("\"unterminated").readText(text));
+    EXPECT_FALSE(FieldReader("\"\x81\xff\"").readText(text)); // not a character of the code page
+    EXPECT_EQ(integer, 5);
+    EXPECT_EQ(real, 5);
+    EXPECT_EQ(date, 5);
+    EXPECT_EQ(text, u"kept"_s);
+}
+
+TEST(FieldCodec, ReadsRealsInEveryWrittenForm)
+{
+    for (const auto &[bytes, expected] : std::vector<std::pair<QByteArray, double>>{
+             {".5", 0.5}, {"-.5", -0.5}, {"100", 100}, {"65.56", 65.56}, {"1e+20", 1e20}}) {
+        double value = 0;
+        EXPECT_TRUE(FieldReader(bytes).readReal(value)) << bytes.constData();
+        EXPECT_EQ(value, expected) << bytes.constData();
+    }
+}
+
+TEST(FieldCodec, TextsTheFileCannotHoldAreRefused)
+{
+    EXPECT_TRUE(isStorableText(u"体重～ｶﾞﾝﾊﾞﾚ①"_s));
+    EXPECT_FALSE(isStorableText(u"say \"hi\""_s));
+    EXPECT_FALSE(isStorableText(u"two\r\nlines"_s));
+    EXPECT_FALSE(isStorableText(u"😀"_s));
+    EXPECT_FALSE(isStorableText(u"한국어"_s));
+
+    FieldWriter writer;
+    EXPECT_FALSE(writer.text(u"😀"_s));
+    EXPECT_FALSE(writer.ok());
+}
+
+TEST(FieldCodec, WaveDashIsWrittenAsWindowsWritesIt)
+{
+    QByteArray bytes;
+    ASSERT_TRUE(encodeCodePage(u"～"_s, bytes));
+    EXPECT_EQ(bytes, QByteArray("\x81\x60"));
 }

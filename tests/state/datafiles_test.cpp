@@ -1,0 +1,244 @@
+#include "state/datafiles.h"
+#include "state/dateserial.h"
+#include "state/startup.h"
+#include "support/tolmitest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QDateTime startMoment(QDate(2026, 12, 9), QTime(8, 15, 0));
+
+const QByteArray defaultYourData = "0,100\r\n"
+                                   "0,100\r\n"
+                                   "0,100\r\n"
+                                   "0,100\r\n"
+                                   "0,100\r\n"
+                                   "0,\"www.5ch.net\"\r\n"
+                                   "15724527,\"URL2\"\r\n"
+                                   "8404992,#2008-01-01#\r\n"
+                                   "0,#2008-01-02#\r\n"
+                                   "#2026-12-09 08:15:00#,100\r\n";
+
+// The six default titles in the Windows Japanese code page, then the fillers.
+QByteArray defaultCustomData()
+{
+    QByteArray bytes = "0,\"\x83\x8C\x83\x78\x83\x8B\x81\x46 \"\r\n" // レベル：
+                       "0,\"\x8C\xBB\x8D\xDD\x81\x46 \"\r\n"         // 現在：
+                       "1,\"\x8A\x4A\x8E\x6E\x81\x46 \"\r\n"         // 開始：
+                       "0,\"\x96\xDA\x95\x57\x81\x46 \"\r\n"         // 目標：
+                       "0,\"\x91\x9D\x8C\xB8\x81\x46 \"\r\n"         // 増減：
+                       "0,\"\x88\xEA\x8C\xBE\x81\x46 \"\r\n";        // 一言：
+    for (int line = 7; line <= 20; ++line)
+        bytes += "0,\"abcdefghijk\"\r\n";
+    return bytes;
+}
+
+const QByteArray declaredYourData = "1,80\r\n"
+                                    "1,60\r\n"
+                                    "-7,170\r\n"
+                                    "2,12.25\r\n"
+                                    "1500,-3\r\n"
+                                    "2400,\"example.jp/diet\"\r\n"
+                                    "255,\"hand, typed\"\r\n"
+                                    "65280,#2008-10-17 21:05:09#\r\n"
+                                    "30,#1999-12-31 23:59:59#\r\n"
+                                    "#2008-10-20#,78\r\n"
+                                    "#2008-10-17 21:05:09#,80\r\n";
+
+class DataFiles : public TolmiTest
+{
+protected:
+    void startUp() { prepareDataAtStartup(directory.path(), startMoment); }
+
+    QStringList keptFiles() const
+    {
+        return QDir(directory.path() + u"/tolmidata"_s)
+            .entryList({u"*.unreadable-*"_s}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+};
+
+} // namespace
+
+TEST_F(DataFiles, FirstStartCreatesBothDefaultFilesByteForByte)
+{
+    QDir(directory.path()).rmdir(u"tolmidata"_s);
+    startUp();
+    EXPECT_EQ(readData(u"yourdata.csv"_s), defaultYourData);
+    EXPECT_EQ(readData(u"customdata.csv"_s), defaultCustomData());
+    EXPECT_EQ(setupDone(), 0);
+    EXPECT_EQ(startWeight(), 100.0);
+    EXPECT_EQ(dateFromSerial(declarationDate()), QDate(2008, 1, 1));
+    EXPECT_EQ(showSign(), 1);
+    EXPECT_TRUE(keptFiles().isEmpty()) << "a missing file is created, not kept";
+}
+
+TEST_F(DataFiles, DeclaredDataIsReadIntoTheSlotsUnchanged)
+{
+    writeData(u"yourdata.csv"_s, declaredYourData);
+    writeData(u"customdata.csv"_s, defaultCustomData());
+    startUp();
+    EXPECT_EQ(setupDone(), 1);
+    EXPECT_EQ(reservedLong3(), -7);
+    EXPECT_EQ(reservedReal4(), 12.25);
+    EXPECT_EQ(reservedReal5(), -3);
+    EXPECT_EQ(reservedText2(), u"hand, typed"_s);
+    EXPECT_EQ(dateTimeFromSerial(declarationDate()),
+              QDateTime(QDate(2008, 10, 17), QTime(21, 5, 9)));
+    EXPECT_EQ(readData(u"yourdata.csv"_s), declaredYourData) << "start-up only reads";
+
+    // Written again from the slots, the nine lines come out as they were read, reserved slots
+    // and the declaration's time of day included.
+    FieldWriter writer;
+    writeSettingsHeader(writer);
+    EXPECT_EQ(writer.bytes(), declaredYourData.left(declaredYourData.indexOf("#2008-10-20#")));
+}
+
+TEST_F(DataFiles, UnreadableFilesAreKeptAsideBeforeTheDefaultsReplaceThem)
+{
+    const QByteArray fiveLines = declaredYourData.left(declaredYourData.indexOf("2400,"));
+    QByteArray nineteenLines = defaultCustomData();
+    nineteenLines.chop(QByteArray("0,\"abcdefghijk\"\r\n").size());
+    writeData(u"yourdata.csv"_s, fiveLines);
+    writeData(u"customdata.csv"_s, nineteenLines);
+    startUp();
+
+    EXPECT_EQ(setupDone(), 0) << "the wizard runs again";
+    EXPECT_EQ(readData(u"yourdata.csv"_s), defaultYourData);
+    EXPECT_EQ(readData(u"customdata.csv"_s), defaultCustomData());
+    EXPECT_EQ(readData(u"yourdata.csv.unreadable-20261209-081500"_s), fiveLines);
+    EXPECT_EQ(readData(u"customdata.csv.unreadable-20261209-081500"_s), nineteenLines);
+
+    // A second damage in the same second never overwrites the first kept copy.
+    writeData(u"yourdata.csv"_s, "garbage");
+    startUp();
+    EXPECT_EQ(readData(u"yourdata.csv.unreadable-20261209-081500"_s), fiveLines);
+    EXPECT_EQ(readData(u"yourdata.csv.unreadable-20261209-081500-2"_s), "garbage");
+}
+
+TEST_F(DataFiles, ADirectoryInPlaceOfAFileIsUnreadableAndKept)
+{
+    ASSERT_TRUE(QDir(directory.path()).mkpath(u"tolmidata/yourdata.csv/inside"_s));
+    startUp();
+    EXPECT_EQ(readData(u"yourdata.csv"_s), defaultYourData);
+    EXPECT_TRUE(QFileInfo(dataPath(u"yourdata.csv.unreadable-20261209-081500/inside"_s)).isDir());
+}
+
+TEST_F(DataFiles, EveryKindOfDamageEndsInTheDefaultFile)
+{
+    const QByteArray header = declaredYourData.left(declaredYourData.indexOf("#2008-10-20#"));
+    QByteArray hugeLine(10 * 1024 * 1024, 'x');
+    QByteArray binary(4096, '\0');
+    QRandomGenerator generator(42);
+    for (char &byte : binary)
+        byte = static_cast<char>(generator.bounded(256));
+    const std::vector<std::pair<const char *, QByteArray>> damaged = {
+        {"empty", ""},
+        {"three fields on a line", "1,80,0\r\n1,60,0\r\n-7,170,0\r\n2,12.25,0\r\n1500,-3,0\r\n"
+                                   "2400,\"x\",0\r\n255,\"y\",0\r\n65280,#2008-10-17#,0\r\n"
+                                   "30,#1999-12-31#,0\r\n"},
+        {"text for an integer", "\"one\",80\r\n" + header.mid(6)},
+        {"integer beyond 32 bits", "4294967296,80\r\n" + header.mid(6)},
+        {"impossible date", QByteArray(header).replace("#2008-10-17 21:05:09#", "#2008-13-45#")},
+        {"unterminated quote", QByteArray(header).replace("\"example.jp/diet\"", "\"example.jp")},
+        {"bytes outside the code page", QByteArray(header).replace("diet", "\x81\xff\xa0")},
+        {"a 10 MB line", hugeLine},
+        {"random binary", binary},
+    };
+    for (const auto &[what, bytes] : damaged) {
+        resetState();
+        dataRoot = directory.path();
+        writeData(u"yourdata.csv"_s, bytes);
+        startUp();
+        EXPECT_EQ(readData(u"yourdata.csv"_s), defaultYourData) << what;
+        EXPECT_EQ(setupDone(), 0) << what;
+    }
+    EXPECT_EQ(keptFiles().size(), static_cast<qsizetype>(damaged.size()));
+}
+
+TEST_F(DataFiles, TitlesWithCommasAndJapaneseSurviveTheTemplateSave)
+{
+    writeData(u"customdata.csv"_s, defaultCustomData());
+    startUp();
+    levelTitle() = u"レベル, その１～"_s;
+    CopyTitles[20] = u"ﾊﾝｶｸ"_s;
+    CopyFlags[19] = -5;
+    QString error;
+    ASSERT_TRUE(saveTemplateFile(&error)) << utf8(error);
+    const QByteArray saved = readData(u"customdata.csv"_s);
+
+    resetTemplateToDefaults();
+    FieldReader reader(saved);
+    ASSERT_TRUE(readTemplate(reader));
+    EXPECT_EQ(levelTitle(), u"レベル, その１～"_s);
+    EXPECT_EQ(CopyTitles[20], u"ﾊﾝｶｸ"_s);
+    EXPECT_EQ(CopyFlags[19], -5);
+}
+
+TEST_F(DataFiles, ATitleTheFileCannotHoldIsReportedAndNothingIsWritten)
+{
+    writeData(u"customdata.csv"_s, defaultCustomData());
+    startUp();
+    levelTitle() = u"say \"hi\""_s;
+    QString error;
+    EXPECT_FALSE(saveTemplateFile(&error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(readData(u"customdata.csv"_s), defaultCustomData());
+}
+
+TEST_F(DataFiles, TableRowsAreWrittenAsWholeDaysAndNumbers)
+{
+    writeData(u"yourdata.csv"_s, declaredYourData);
+    startUp();
+    const std::vector<std::pair<QString, QString>> rows = {
+        {u"20081020"_s, u"78.0"_s}, {u"20081019"_s, u".5"_s}, {u"20081113"_s, u"72"_s}};
+    QString problem;
+    const QByteArray bytes = yourDataBytes(
+        3, [&](qsizetype i) { return rows[i]; }, &problem);
+    EXPECT_TRUE(bytes.endsWith("#2008-10-20#,78\r\n#2008-10-19#,.5\r\n#2008-11-13#,72\r\n"))
+        << bytes.constData();
+
+    const QByteArray refused = yourDataBytes(
+        1, [](qsizetype) { return std::pair(u"2008111"_s, u"72"_s); }, &problem);
+    EXPECT_TRUE(refused.isEmpty());
+    EXPECT_FALSE(problem.isEmpty());
+}
+
+TEST_F(DataFiles, TheLogIsReadUntilTheEndOfTheFileOrItsFirstDamage)
+{
+    const LogFileContents whole = readLogFile(declaredYourData);
+    EXPECT_FALSE(whole.damaged);
+    ASSERT_EQ(whole.entries.size(), 2u);
+    EXPECT_EQ(whole.entries[0].weight, 78);
+    EXPECT_EQ(dateFromSerial(whole.entries[1].date), QDate(2008, 10, 17));
+
+    const LogFileContents cut =
+        readLogFile(declaredYourData + "#2008-10-21#,abc\r\n#2008-10-22#,1\r\n");
+    EXPECT_TRUE(cut.damaged);
+    EXPECT_EQ(cut.entries.size(), 2u);
+
+    const LogFileContents headerOnly =
+        readLogFile(declaredYourData.left(declaredYourData.indexOf("#2008-10-20#")));
+    EXPECT_FALSE(headerOnly.damaged);
+    EXPECT_TRUE(headerOnly.entries.empty());
+}
+
+TEST_F(DataFiles, AFailedWriteIsReportedAndLeavesTheOldFileWhole)
+{
+    writeData(u"yourdata.csv"_s, declaredYourData);
+    QString error;
+    EXPECT_FALSE(saveFile(dataPath(u"missing/yourdata.csv"_s), "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+
+    // A tolmidata that has become a plain file: the write fails for root too.
+    const QString plain = directory.path() + u"/plain"_s;
+    QFile(plain).open(QIODevice::WriteOnly);
+    error.clear();
+    EXPECT_FALSE(saveFile(plain + u"/yourdata.csv"_s, "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(readData(u"yourdata.csv"_s), declaredYourData);
+}
