@@ -25,6 +25,9 @@ namespace {
 
 const QString lineBreak = u"\r\n"_s;
 
+const QString endWithoutSavingQuestion =
+    u"保存しないで終了しますか？\n「メイン画面に戻る」を選ぶと、入力した内容を残したままメイン画面に戻ります。"_s;
+
 struct LinePlace
 {
     int element; // of Label1
@@ -187,15 +190,17 @@ void Form1::Command5_Click()
     hide();
 }
 
+// The exit save: yourdata.csv from what the settings screen shows and this window's position, then
+// the settings screen is unloaded; the program ends with its last window.
 void Form1::closeEvent(QCloseEvent *event)
 {
     Form2 &settings = form2();
     copySettingsIntoSlots(settings, windowTopInTwips(this), windowLeftInTwips(this));
+    // After a failed write the user chooses: end without saving, or keep the main window (and
+    // what the settings screen holds) and try again later.
     if (!saveYourData(settings) &&
-        !platform().askQuestion(
-            u"保存しないで終了しますか？\n「メイン画面に戻る」を選ぶと、入力した内容を残したまま"
-            u"メイン画面に戻ります。"_s,
-            u"保存しないで終了"_s, u"メイン画面に戻る"_s)) {
+        !platform().askQuestion(endWithoutSavingQuestion, u"保存しないで終了"_s,
+                                u"メイン画面に戻る"_s)) {
         event->ignore();
         return;
     }
