@@ -52,7 +52,7 @@ protected:
     {
         TolmiTest::SetUp();
         writeData(u"yourdata.csv"_s, dietFile);
-        loadDataFilesWithRecovery();
+        loadDataFilesWithRecovery(fake.now);
     }
 
     // The main screen and the settings screen loaded as start-up loads them, the main screen shown
@@ -219,7 +219,7 @@ TEST_F(Form1Test, CopyIgnoresOtherFlagValuesOfAHandEditedTemplate)
     lines[0].replace(0, 1, "2"); // copyPhrase
     lines[1].replace(0, 1, "3"); // trailingNewlines
     writeData(u"customdata.csv"_s, lines.join('\n'));
-    loadDataFilesWithRecovery();
+    loadDataFilesWithRecovery(fake.now);
     ASSERT_EQ(copyPhrase(), 2);
     ASSERT_EQ(trailingNewlines(), 3);
     showMainScreen();

@@ -51,7 +51,7 @@ protected:
     {
         TolmiTest::SetUp();
         writeData(u"yourdata.csv"_s, dietFile);
-        loadDataFilesWithRecovery();
+        loadDataFilesWithRecovery(fake.now);
         Form1 &main = form1();
         form2();
         moveWindowToTwips(&main, windowTop(), windowLeft());
