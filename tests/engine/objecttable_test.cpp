@@ -1,7 +1,7 @@
 // Invariants of the lost-weight table: its size, the telling rows, the counts
 // and positions per weight range, the order, the names, and the brackets of the worked examples.
 
-#include "objecttable.h"
+#include "engine/objecttable.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
