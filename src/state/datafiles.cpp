@@ -229,6 +229,8 @@ bool saveFile(const QString &path, const QByteArray &bytes, QString *error)
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly);
     ok = ok && file.write(bytes) == bytes.size();
+    // commit() does not look at errors of the final flush (a full disk), so flush first.
+    ok = ok && file.flush();
     ok = ok && file.commit();
     if (!ok) {
         if (error)

@@ -1,34 +1,204 @@
 #include "form1.h"
 
+#include "form3.h"
+#include "form4.h"
+#include "platform/controls.h"
+#include "platform/fonts.h"
+#include "platform/platform.h"
+#include "platform/twips.h"
+#include "screens/screens.h"
+#include "screens/settings/form2.h"
+#include "screens/settings/settingsstore.h"
+#include "state/datafiles.h"
 #include "state/state.h"
 
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
 
-Form1::Form1()
+namespace {
+
+const QString lineBreak = u"\r\n"_s;
+
+struct LinePlace
 {
-    setWindowTitle(u" トルミ式 - zunoko"_s);
-    setObjectName(u"Form1"_s);
+    int element; // of Label1
+    int top;
+};
+
+// The six text lines and the boxes drawn around them, top to bottom.
+constexpr LinePlace textLines[] = {{0, 225}, {1, 705}, {2, 1185}, {3, 1635}, {11, 2145}, {4, 2625}};
+constexpr LinePlace boxes[] = {{5, 105}, {6, 585}, {7, 1065}, {8, 1545}, {10, 2025}, {9, 2505}};
+// The progress column, Image1(0) at the bottom to Image1(5) at the top.
+constexpr int pictureTops[] = {2480, 2000, 1520, 1040, 560, 80};
+
+QLabel *makeTitle(QWidget *parent, const QString &name, const QString &text, int top)
+{
+    QLabel *title = makeLabel(parent, name, text, {120, top, 375, 255});
+    title->setTextFormat(Qt::PlainText);
+    QPalette grey = title->palette();
+    grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    title->setPalette(grey);
+    return title;
 }
 
-void Form1::Form_Load() {}
+QLabel *makePicture(QWidget *parent, int element, const QPixmap &picture)
+{
+    auto *image = new QLabel(parent);
+    image->setObjectName(elementName(u"Image1"_s, element));
+    image->setPixmap(picture);
+    image->resize(pixelsFromTwips(450), pixelsFromTwips(435));
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return image;
+}
 
-void Form1::applyColours() {}
+} // namespace
 
-void Form1::Command1_Click() {}
-void Form1::Command2_Click() {}
-void Form1::Command3_Click() {}
-void Form1::Command4_Click() {}
-void Form1::Command5_Click() {}
+Form1::Form1()
+{
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u" トルミ式 - zunoko"_s);
+    setFont(gothicFont(9));
+    setClientSizeInTwips(this, 5595, 3300);
+
+    Label2 = makeTitle(this, u"Label2"_s, u"Ｌｖ"_s, 225);
+    Label3 = makeTitle(this, u"Label3"_s, u"現在"_s, 705);
+    Label4 = makeTitle(this, u"Label4"_s, u"開始"_s, 1185);
+    Label5 = makeTitle(this, u"Label5"_s, u"目標"_s, 1665);
+    Label7 = makeTitle(this, u"Label7"_s, u"増減"_s, 2160);
+    Label6 = makeTitle(this, u"Label6"_s, u"一言"_s, 2640);
+
+    // The boxes first, so that the text lines lie on top of them.
+    for (const LinePlace &box : boxes) {
+        QLabel *label = makeLabel(this, elementName(u"Label1"_s, box.element), QString(),
+                                  {580, box.top, 4335, 405});
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        Label1[box.element] = label;
+    }
+    for (const LinePlace &line : textLines) {
+        QLabel *label = makeLabel(this, elementName(u"Label1"_s, line.element), u"Label1"_s,
+                                  {620, line.top, 4270, 255});
+        label->setTextFormat(Qt::PlainText);
+        Label1[line.element] = label;
+    }
+    for (QLabel *label : Label1)
+        label->setAutoFillBackground(true);
+
+    const QPixmap bright(u":/pictures/chick.xpm"_s);
+    const QPixmap dim(u":/pictures/chick-dim.xpm"_s);
+    for (int i = 0; i < 6; ++i) {
+        Image1[i] = makePicture(this, i, bright);
+        Image1[i]->move(pixelsFromTwips(5040), pixelsFromTwips(pictureTops[i]));
+    }
+    for (int i = 6; i < 12; ++i)
+        Image1[i] = makePicture(this, i, dim);
+
+    Command1 = makeButton(this, u"Command1"_s, u"コピー"_s, {120, 3000, 975, 255});
+    Command2 = makeButton(this, u"Command2"_s, u"ＷＥＢ"_s, {1200, 3000, 975, 255});
+    Command3 = makeButton(this, u"Command3"_s, u"●○"_s, {2280, 3000, 1095, 255});
+    Command5 = makeButton(this, u"Command5"_s, u"ヘルプ"_s, {3480, 3000, 975, 255});
+    Command4 = makeButton(this, u"Command4"_s, u"入力"_s, {4560, 3000, 975, 255});
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+}
+
+void Form1::Form_Load()
+{
+    if (platform().anotherInstanceRunning()) {
+        platform().showMessage(u"プログラムは既に起動されています。"_s);
+        platform().terminateProcess();
+        return;
+    }
+    // An unreadable file keeps the values already in memory (start-up has just read them).
+    rereadSettingsHeader();
+    applyColours();
+    for (int i = 6; i < 12; ++i)
+        Image1[i]->move(Image1[i - 6]->pos());
+    for (int i = 0; i < 6; ++i)
+        Image1[i]->hide();
+}
+
+void Form1::applyColours()
+{
+    for (QLabel *label : Label1) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, colourFromBgr(textColour()));
+        colours.setColor(QPalette::Window, colourFromBgr(backColour()));
+        label->setPalette(colours);
+    }
+}
+
+void Form1::Command1_Click()
+{
+    QString text = levelTitle() + Label1[0]->text() + lineBreak;
+    text += currentTitle() + Label1[1]->text() + lineBreak;
+    text += startTitle() + Label1[2]->text() + lineBreak;
+    text += targetTitle() + Label1[3]->text() + lineBreak;
+    text += changeTitle() + Label1[11]->text();
+    if (copyPhrase() == 1)
+        text += lineBreak + phraseTitle() + Label1[4]->text();
+    if (trailingNewlines() == 1)
+        text += lineBreak;
+    else if (trailingNewlines() == 2)
+        text += lineBreak + lineBreak;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+void Form1::Command2_Click()
+{
+    if (!platform().openAddress(u"http://"_s + webAddress()))
+        platform().showMessage(
+            u"エラーです。ネットワークの接続や、フォルダオプションの関連付けなどを確認してください"_s);
+}
+
+void Form1::Command3_Click()
+{
+    auto *table = new Form3;
+    moveWindowToTwips(table, windowTopInTwips(this), windowLeftInTwips(this));
+    table->show();
+    hide();
+}
+
+void Form1::Command4_Click()
+{
+    settingsDirty = 0;
+    Form2 &settings = form2();
+    moveWindowToTwips(&settings, windowTopInTwips(this), windowLeftInTwips(this));
+    settings.show();
+    hide();
+}
+
+void Form1::Command5_Click()
+{
+    auto *help = new Form4;
+    moveWindowToTwips(help, windowTopInTwips(this), windowLeftInTwips(this));
+    help->show();
+    helpReturnTo = 1;
+    hide();
+}
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    QWidget::closeEvent(event);
-}
-
-void RefreshMainScreen()
-{
-    randomPhraseOn = 1;
+    Form2 &settings = form2();
+    copySettingsIntoSlots(settings, windowTopInTwips(this), windowLeftInTwips(this));
+    if (!saveYourData(settings) &&
+        !platform().askQuestion(
+            u"保存しないで終了しますか？\n「メイン画面に戻る」を選ぶと、入力した内容を残したまま"
+            u"メイン画面に戻ります。"_s,
+            u"保存しないで終了"_s, u"メイン画面に戻る"_s)) {
+        event->ignore();
+        return;
+    }
+    unloadForm2();
+    event->accept();
 }

@@ -44,5 +44,5 @@ protected:
 };
 
 // Recomputes the main screen's six lines and pictures from the state and shows them on Form1
-// (loading it, hidden, if it is not loaded yet).
+// (loading it, hidden, if it is not loaded yet). Defined in refreshmainscreen.cpp.
 void RefreshMainScreen();

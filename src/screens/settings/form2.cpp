@@ -129,7 +129,7 @@ void Form2::LoadSettingsScreen()
     Text3->setText(eightDigitsFromDate(dateFromSerial(declarationDate())));
     Text4->setText(formatWeightText(startWeight()));
     Text5->setText(formatWeightText(targetWeight()));
-    Text6->setText(formatWeightText(height()));
+    Text6->setText(formatWeightText(::height()));
     Text7->setText(webAddress());
     if (sex() == 0)
         Option1->setChecked(true);
