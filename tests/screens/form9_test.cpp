@@ -92,17 +92,6 @@ protected:
     }
 };
 
-TEST_F(DeadlineTest, DialogStandsAloneAtTheSavedPositionBeforeTheHiddenScreens)
-{
-    Form9 *dialog = shownDialog();
-    ASSERT_TRUE(dialog);
-    EXPECT_EQ(visibleWindows(), QStringList{u"Form9"_s});
-    EXPECT_EQ(windowTopInTwips(dialog), 1500);
-    EXPECT_EQ(windowLeftInTwips(dialog), 3000);
-    EXPECT_TRUE(form1Loaded());
-    EXPECT_TRUE(form2Loaded());
-}
-
 TEST_F(DeadlineTest, ContinuingDropsTheDeadlineAndOpensTheMainScreenWhereTheDialogStood)
 {
     Form9 *dialog = movedDialog();
