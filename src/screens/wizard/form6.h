@@ -2,11 +2,28 @@
 
 #include <QWidget>
 
+class QPlainTextEdit;
+class QPushButton;
+
 // Form6: first-run page 3, the confirmation.
 class Form6 : public QWidget
 {
     Q_OBJECT
 
 public:
+    // Loads the page: on page 1's position, with the summary of the typed data.
     Form6();
+
+    void Command1_Click(); // このデータで今日からダイエットを始める
+    void Command2_Click(); // やっぱりやーめた
+    void Command3_Click(); // またこんどにする
+
+    QPlainTextEdit *Text1 = nullptr; // the summary
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
 };
+
+// The summary of the declared diet: start day, current and target weight, height and sex, one
+// item a paragraph, CR LF line breaks.
+QString dietSummaryText();
