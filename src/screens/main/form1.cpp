@@ -6,6 +6,7 @@
 #include "platform/fonts.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "screens/instancecheck.h"
 #include "screens/screens.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/settingsstore.h"
@@ -115,11 +116,8 @@ Form1::Form1()
 
 void Form1::Form_Load()
 {
-    if (platform().anotherInstanceRunning()) {
-        platform().showMessage(u"プログラムは既に起動されています。"_s);
-        platform().terminateProcess();
+    if (refuseSecondInstance())
         return;
-    }
     // An unreadable file keeps the values already in memory (start-up has just read them).
     rereadSettingsHeader();
     applyColours();

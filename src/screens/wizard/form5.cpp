@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
+#include "screens/instancecheck.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
 #include "state/state.h"
@@ -75,10 +76,7 @@ Form5::Form5()
 
 void Form5::Form_Load()
 {
-    if (platform().anotherInstanceRunning()) {
-        platform().showMessage(u"プログラムは既に起動されています。"_s);
-        platform().terminateProcess();
-    }
+    refuseSecondInstance();
 }
 
 void Form5::Command1_Click()
