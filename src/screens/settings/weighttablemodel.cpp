@@ -3,8 +3,39 @@
 #include "state/numbers.h"
 
 #include <algorithm>
+#include <numeric>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// One cell reduced to what the sort compares: its number, or its text when it is none.
+struct SortKey
+{
+    explicit SortKey(const CellText &cell)
+    {
+        const QString cellText = cell.toString();
+        number = parseNumber(cellText);
+        if (!number)
+            text = cellText;
+    }
+
+    // Negative when `a` belongs above `b` in the descending order, 0 when they tie.
+    static int descending(const SortKey &a, const SortKey &b)
+    {
+        if (a.number && b.number)
+            return *a.number > *b.number ? -1 : (*a.number < *b.number ? 1 : 0);
+        if (a.number || b.number)
+            return a.number ? -1 : 1;
+        return -QString::compare(a.text, b.text);
+    }
+
+    std::optional<double> number;
+    QString text;
+};
+
+} // namespace
 
 int WeightTableModel::entryCount() const
 {
@@ -13,12 +44,12 @@ int WeightTableModel::entryCount() const
 
 QString WeightTableModel::dateText(int row) const
 {
-    return rows.at(row - 1).date;
+    return rows.at(row - 1).date.toString();
 }
 
 QString WeightTableModel::weightText(int row) const
 {
-    return rows.at(row - 1).weight;
+    return rows.at(row - 1).weight.toString();
 }
 
 double WeightTableModel::weightNumber(int row) const
@@ -36,8 +67,8 @@ void WeightTableModel::setEntries(std::vector<Entry> entries)
 
 void WeightTableModel::setEntry(int row, const QString &date, const QString &weight)
 {
-    rows.at(row - 1) = {date, weight};
-    emit dataChanged(index(row - 1, 0), index(row - 1, 2));
+    rows.at(row - 1) = Entry(date, weight);
+    emit dataChanged(index(row - 1, 1), index(row - 1, 2));
 }
 
 void WeightTableModel::insertBlankEntry(int row)
@@ -64,20 +95,34 @@ void WeightTableModel::removeEntry(int row)
 
 void WeightTableModel::sortDescending()
 {
-    auto descending = [](const QString &a, const QString &b) {
-        const auto x = parseNumber(a);
-        const auto y = parseNumber(b);
-        if (x && y)
-            return *x > *y ? -1 : (*x < *y ? 1 : 0);
-        return -QString::compare(a, b);
-    };
-    layoutAboutToBeChanged();
-    std::stable_sort(rows.begin(), rows.end(), [&](const Entry &a, const Entry &b) {
-        const int byDate = descending(a.date, b.date);
-        return byDate != 0 ? byDate < 0 : descending(a.weight, b.weight) < 0;
+    // The keys are worked out once per row, not once per comparison.
+    std::vector<std::pair<SortKey, SortKey>> keys;
+    keys.reserve(rows.size());
+    for (const Entry &entry : rows)
+        keys.emplace_back(SortKey(entry.date), SortKey(entry.weight));
+    std::vector<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int byDate = SortKey::descending(keys[a].first, keys[b].first);
+        return byDate != 0 ? byDate < 0 : SortKey::descending(keys[a].second, keys[b].second) < 0;
     });
+
+    emit layoutAboutToBeChanged();
+    std::vector<Entry> sorted;
+    sorted.reserve(rows.size());
+    std::vector<int> newRowOf(rows.size());
+    for (int i = 0; i < static_cast<int>(order.size()); ++i) {
+        sorted.push_back(std::move(rows[order[i]]));
+        newRowOf[order[i]] = i;
+    }
+    rows = std::move(sorted);
     marked = 0;
-    layoutChanged();
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    for (const QModelIndex &old : before)
+        after << index(newRowOf[old.row()], old.column());
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
 }
 
 void WeightTableModel::setMarkedRow(int row)
@@ -121,7 +166,7 @@ QVariant WeightTableModel::data(const QModelIndex &index, int role) const
 
 QVariant WeightTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal)
+    if (orientation != Qt::Horizontal || section < 0 || section > 2)
         return {};
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
