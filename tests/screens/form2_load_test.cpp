@@ -148,5 +148,5 @@ TEST_F(Form2LoadTest, AHundredThousandEntriesStayQuick)
     clickRow(99999);
     press("Command3");
     EXPECT_EQ(table().entryCount(), 99999);
-    EXPECT_LT(timer.elapsed(), 5000) << "every step should be far below a second";
+    EXPECT_LT(timer.elapsed(), 2000) << "a step that is not instant";
 }

@@ -1,5 +1,7 @@
 #include "celltext.h"
 
+#include "state/numbers.h"
+
 #include <cstring>
 #include <utility>
 
@@ -72,6 +74,16 @@ QString CellText::toString() const
     if (length == OnHeap)
         return *heapText();
     return QString::fromLatin1(chars, length);
+}
+
+std::optional<double> CellText::number() const
+{
+    if (length == OnHeap)
+        return parseNumber(*heapText());
+    char16_t wide[InlineCapacity];
+    for (int i = 0; i < length; ++i)
+        wide[i] = static_cast<unsigned char>(chars[i]);
+    return parseNumber(QStringView(wide, length));
 }
 
 QString *CellText::heapText() const

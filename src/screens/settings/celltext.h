@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <optional>
 
 // The text of one cell of the weight table, held compactly: up to 15 Latin-1 characters inside the
 // object itself (every date and weight text the program writes fits), anything longer or wider on
@@ -19,6 +20,8 @@ public:
     ~CellText();
 
     QString toString() const;
+    // The text read as the user's number input reads it (see parseNumber); empty when it is none.
+    std::optional<double> number() const;
     bool isEmpty() const { return length == 0; }
 
 private:

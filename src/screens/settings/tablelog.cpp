@@ -5,6 +5,7 @@
 #include "state/numbers.h"
 
 #include <QFile>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,6 +27,40 @@ QString problemText(const QString &what, const QString &kept)
     if (!kept.isEmpty())
         text += u"\n元のファイルは次の名前で残してあります：\n"_s + kept;
     return text;
+}
+
+// The loader's two formats written straight into the cells, so that a log of 100,000 entries
+// becomes rows in milliseconds. Values outside the everyday range go through the general
+// formatters, which give the same texts.
+CellText dateCell(DateSerial serial)
+{
+    const QDate date = dateFromSerial(serial);
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 0 || year > 9999)
+        return CellText(eightDigitsFromDate(date));
+    const char16_t digits[8] = {char16_t(u'0' + year / 1000),    char16_t(u'0' + year / 100 % 10),
+                                char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10),
+                                char16_t(u'0' + month / 10),     char16_t(u'0' + month % 10),
+                                char16_t(u'0' + day / 10),       char16_t(u'0' + day % 10)};
+    return CellText(QStringView(digits, 8));
+}
+
+// "###.0" of a weight that holds at most one decimal, as every weight the program writes does.
+CellText weightCell(double weight)
+{
+    const double tenths = std::round(weight * 10);
+    if (!(tenths >= 0 && tenths < 1e7 && std::fabs(weight * 10 - tenths) < 1e-6))
+        return CellText(formatWeightText(weight));
+    // Filled from the end: the tenth, the point, then the whole kilograms without a leading zero.
+    char16_t text[8];
+    int first = 8;
+    auto rest = static_cast<long>(tenths);
+    text[--first] = char16_t(u'0' + rest % 10);
+    text[--first] = u'.';
+    for (rest /= 10; rest > 0; rest /= 10)
+        text[--first] = char16_t(u'0' + rest % 10);
+    return CellText(QStringView(text + first, 8 - first));
 }
 
 } // namespace
@@ -57,5 +92,5 @@ TableLog readTableLog()
 
 WeightTableModel::Entry tableEntry(DateSerial date, double weight)
 {
-    return {eightDigitsFromDate(dateFromSerial(date)), formatWeightText(weight)};
+    return {dateCell(date), weightCell(weight)};
 }

@@ -25,6 +25,10 @@ public:
     {
         Entry() = default;
         Entry(QStringView dateText, QStringView weightText) : date(dateText), weight(weightText) {}
+        Entry(CellText dateText, CellText weightText)
+            : date(std::move(dateText)), weight(std::move(weightText))
+        {
+        }
         CellText date;
         CellText weight;
     };
