@@ -256,3 +256,16 @@ TEST_F(Form2LogTest, AnOnlyDeclarationEntryIsNeverSelected)
     press("Command1");
     EXPECT_EQ(rows(), (QStringList{u"> "_s, u"20080912 80.0"_s}));
 }
+
+TEST_F(Form2LogTest, TheDeclarationEntryStaysLastWhenItsDateWasMovedLater)
+{
+    StoredDiet diet;
+    diet.declared = "#2008-10-05#";
+    writeData(u"yourdata.csv"_s, diet.bytes({"#2008-10-01#,78", "#2008-10-05#,80"}));
+    fileBefore = readData(u"yourdata.csv"_s);
+    form2().LoadSettingsScreen();
+    press("Command1");
+    type("Text2", u"77"_s);
+    press("Command2");
+    EXPECT_EQ(rows(), (QStringList{u"20081020 77.0"_s, u"20081001 78.0"_s, u"20081005 80.0"_s}));
+}

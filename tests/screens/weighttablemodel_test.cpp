@@ -35,7 +35,7 @@ TEST(WeightTableModel, KeepsEveryTextWholeThroughSortAndCopies)
     const QString longWeight = u"123456789012345678901.0"_s;
     model.setEntries({entry(u"20081001"_s, u"78.0"_s), entry(u"20081002"_s, longWeight),
                       entry(u"２００８"_s, u"体重"_s), entry(u"20080912"_s, u"80.0"_s)});
-    model.sortDescending();
+    model.sortDescending(1, 4);
     EXPECT_EQ(texts(model), (QStringList{u"20081002 "_s + longWeight, u"20081001 78.0"_s,
                                          u"20080912 80.0"_s, u"２００８ 体重"_s}));
     EXPECT_EQ(model.weightNumber(1), 123456789012345678901.0);
@@ -57,11 +57,20 @@ TEST(WeightTableModel, SortsDescendingByDateThenWeightAsNumbers)
                       entry(u"20080912"_s, u"80.0"_s)});
     model.setMarkedRow(2);
     const QPersistentModelIndex followed = model.index(0, 2); // 20081001 9.5
-    model.sortDescending();
+    const QPersistentModelIndex outside = model.index(4, 1);
+    model.sortDescending(1, 4);
     EXPECT_EQ(texts(model), (QStringList{u"20081015 76.5"_s, u"20081001 10.0"_s, u"20081001 9.5"_s,
                                          u"20081001 .5"_s, u"20080912 80.0"_s}));
     EXPECT_EQ(model.markedRow(), 0);
     EXPECT_EQ(followed.row(), 2) << "views keep their place on the moved row";
+    EXPECT_EQ(outside.row(), 4);
+
+    // Only the range is sorted.
+    model.setEntries({entry(u"20081001"_s, u"78.0"_s), entry(u"20081020"_s, u"76.0"_s),
+                      entry(u"20081030"_s, u"80.0"_s)});
+    model.sortDescending(1, 2);
+    EXPECT_EQ(texts(model),
+              (QStringList{u"20081020 76.0"_s, u"20081001 78.0"_s, u"20081030 80.0"_s}));
 }
 
 TEST(WeightTableModel, InsertAndRemoveKeepTheMarkOnItsRow)

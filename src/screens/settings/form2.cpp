@@ -259,7 +259,9 @@ void Form2::Command2_Click()
     }
     weights->setMarkedRow(0);
     weights->setEntry(selectedRow, eightDigitsFromDate(*date), formatWeightText(*weight));
-    weights->sortDescending();
+    // The declaration entry stays last by position, even when the declaration date has been
+    // moved later than other entries: the save writes the declaration into the last row.
+    weights->sortDescending(1, weights->entryCount() - 1);
     selectedRow = 0;
     newRowPending = false;
     showIdle(u"西暦年月日"_s);

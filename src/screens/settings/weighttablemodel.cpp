@@ -92,14 +92,20 @@ void WeightTableModel::removeEntry(int row)
     endRemoveRows();
 }
 
-void WeightTableModel::sortDescending()
+void WeightTableModel::sortDescending(int first, int last)
 {
+    first = std::max(first, 1);
+    last = std::min(last, entryCount());
+    if (first >= last)
+        return;
     // The keys are worked out once per row, not once per comparison.
+    const int count = last - first + 1;
+    const auto begin = rows.begin() + (first - 1);
     std::vector<std::pair<SortKey, SortKey>> keys;
-    keys.reserve(rows.size());
-    for (const Entry &entry : rows)
-        keys.emplace_back(SortKey(entry.date), SortKey(entry.weight));
-    std::vector<int> order(rows.size());
+    keys.reserve(count);
+    for (auto row = begin; row != begin + count; ++row)
+        keys.emplace_back(SortKey(row->date), SortKey(row->weight));
+    std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         const int byDate = SortKey::descending(keys[a].first, keys[b].first);
@@ -108,18 +114,21 @@ void WeightTableModel::sortDescending()
 
     emit layoutAboutToBeChanged();
     std::vector<Entry> sorted;
-    sorted.reserve(rows.size());
-    std::vector<int> newRowOf(rows.size());
-    for (int i = 0; i < static_cast<int>(order.size()); ++i) {
-        sorted.push_back(std::move(rows[order[i]]));
-        newRowOf[order[i]] = i;
+    sorted.reserve(count);
+    std::vector<int> newPlaceOf(count);
+    for (int i = 0; i < count; ++i) {
+        sorted.push_back(std::move(begin[order[i]]));
+        newPlaceOf[order[i]] = i;
     }
-    rows = std::move(sorted);
+    std::move(sorted.begin(), sorted.end(), begin);
     marked = 0;
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
-    for (const QModelIndex &old : before)
-        after << index(newRowOf[old.row()], old.column());
+    for (const QModelIndex &old : before) {
+        const int place = old.row() - (first - 1);
+        const bool moved = place >= 0 && place < count;
+        after << index(moved ? first - 1 + newPlaceOf[place] : old.row(), old.column());
+    }
     changePersistentIndexList(before, after);
     emit layoutChanged();
 }

@@ -45,10 +45,11 @@ public:
     void insertBlankEntry(int row);
     // Removes row `row`; a row outside 1..N is ignored.
     void removeEntry(int row);
-    // Sorts all rows descending by date, ties by weight. Each column is compared as numbers when
-    // both texts are numbers and as text when both are not; a number ranks above a text, so that
-    // the order stays consistent whatever the cells hold. Rows that compare equal keep their order.
-    void sortDescending();
+    // Sorts rows `first` to `last` descending by date, ties by weight. Each column is compared as
+    // numbers when both texts are numbers and as text when both are not; a number ranks above a
+    // text, so that the order stays consistent whatever the cells hold. Rows that compare equal
+    // keep their order.
+    void sortDescending(int first, int last);
 
     int markedRow() const { return marked; } // 0 when no row carries the mark
     void setMarkedRow(int row);
