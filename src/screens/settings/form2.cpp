@@ -11,7 +11,6 @@
 #include "screens/screens.h"
 #include "screens/storabletext.h"
 #include "settingschecks.h"
-#include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
 #include "state/state.h"
