@@ -1,15 +1,24 @@
 #include "form2.h"
 
+#include "form7.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/platform.h"
 #include "platform/twips.h"
-#include "state/datafiles.h"
+#include "screens/main/form1.h"
+#include "screens/main/form11.h"
+#include "screens/main/form4.h"
+#include "screens/screens.h"
+#include "screens/storabletext.h"
+#include "settingschecks.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
 #include "state/state.h"
+#include "tablelog.h"
 #include "weighttablemodel.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -20,6 +29,11 @@
 #include <QTableView>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString logInputRefused = u"有効範囲内にある半角数字を入れてください"_s;
+const QString weightPlaceholder = u"体重kg"_s;
+} // namespace
 
 Form2::Form2() : weights(new WeightTableModel(this))
 {
@@ -41,6 +55,7 @@ Form2::Form2() : weights(new WeightTableModel(this))
     Text5 = makeTextBox(this, u"Text5"_s, {1320, 840, 1815, 270}, 5, true);
     Text6 = makeTextBox(this, u"Text6"_s, {1320, 1200, 1815, 270}, 5, true);
     Text7 = makeTextBox(this, u"Text7"_s, {840, 1560, 2295, 270}, 300, false);
+    Text7->setValidator(new StorableTextValidator(Text7));
 
     Frame2 = makeFrame(this, u"Frame2"_s, u"性別"_s, {120, 1920, 1215, 615});
     Option1 = makeOption(Frame2, u"Option1"_s, u"男"_s, {120, 240, 495, 255});
@@ -77,6 +92,7 @@ Form2::Form2() : weights(new WeightTableModel(this))
     MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     MSFlexGrid1->verticalHeader()->setDefaultSectionSize(pixelsFromTwips(300));
     MSFlexGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1->horizontalHeader()->setMinimumSectionSize(1);
     MSFlexGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     MSFlexGrid1->setColumnWidth(0, pixelsFromTwips(150));
     MSFlexGrid1->setColumnWidth(1, pixelsFromTwips(1000));
@@ -89,6 +105,25 @@ Form2::Form2() : weights(new WeightTableModel(this))
     Command1 = makeButton(this, u"Command1"_s, u"新規"_s, {3360, 3000, 735, 255});
     Command2 = makeButton(this, u"Command2"_s, u"書込"_s, {4120, 3000, 800, 255});
     Command3 = makeButton(this, u"Command3"_s, u"削除"_s, {4960, 3000, 580, 255});
+
+    connect(MSFlexGrid1, &QTableView::clicked, this,
+            [this](const QModelIndex &cell) { MSFlexGrid1_Click(cell.row() + 1); });
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form2::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form2::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form2::Command9_Click);
+    connect(Check1, &QCheckBox::clicked, this, &Form2::Check1_Click);
+    connect(Option1, &QRadioButton::clicked, this, &Form2::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Form2::Option2_Click);
+    // A choice from the list, even of the entry already shown; typing into the box is none.
+    connect(Combo1, &QComboBox::activated, this, &Form2::Combo1_Click);
+    // Any change of these texts, typed or set by the program, is a change of the settings.
+    for (QLineEdit *box : {Text3, Text4, Text5, Text6, Text7, Text8})
+        connect(box, &QLineEdit::textChanged, this, &Form2::settingsChanged);
 }
 
 void Form2::Form_Load()
@@ -100,36 +135,44 @@ void Form2::LoadSettingsScreen()
 {
     Text1->clear();
     Text2->clear();
-    MSFlexGrid1->hide();
-
-    QByteArray bytes;
-    readFileBytes(yourDataPath(), bytes);
-    const LogFileContents log = readLogFile(bytes);
-    std::vector<WeightTableModel::Entry> rows;
-    rows.reserve(log.entries.size());
-    for (const LogEntry &entry : log.entries)
-        rows.push_back(
-            {eightDigitsFromDate(dateFromSerial(entry.date)), formatWeightText(entry.weight)});
-    weights->setEntries(std::move(rows));
-    selectedRow = 0;
-    newRowPending = false;
-
+    MSFlexGrid1->hide(); // drawn once, when all rows are in
+    fillTable();
+    MSFlexGrid1->setCurrentIndex(weights->index(0, 1));
     MSFlexGrid1->scrollToTop();
     MSFlexGrid1->show();
-    if (weights->entryCount() > 0) {
-        latestDate = serialFromDate(dateFromEightDigits(weights->dateText(1)).value_or(QDate()));
-        currentWeight = weights->weightNumber(1);
-    }
 
-    Text1->setText(u"西暦年月日"_s);
-    Text2->setText(u"体重kg"_s);
-    Text1->setEnabled(false);
-    Text2->setEnabled(false);
+    latestDate = serialFromDate(dateFromEightDigits(weights->dateText(1)).value_or(QDate()));
+    currentWeight = weights->weightNumber(1);
+    showIdle(u"西暦年月日"_s);
+    fillSettingsFields();
+}
 
+// The rows of the file, in file order. When the file yields none, the table keeps the rows it
+// holds (on a reload they are then the only copy of the log left), and a table that holds none
+// gets the declaration entry, so that there is always at least that row.
+void Form2::fillTable()
+{
+    TableLog log = readTableLog();
+    if (newRowPending)
+        weights->removeEntry(selectedRow);
+    selectedRow = 0;
+    newRowPending = false;
+    if (!log.entries.empty())
+        weights->setEntries(std::move(log.entries));
+    else if (weights->entryCount() == 0)
+        weights->setEntries({tableEntry(declarationDate(), startWeight())});
+    else
+        weights->setMarkedRow(0);
+    if (!log.problem.isEmpty())
+        platform().showMessage(log.problem);
+}
+
+void Form2::fillSettingsFields()
+{
     Text3->setText(eightDigitsFromDate(dateFromSerial(declarationDate())));
     Text4->setText(formatWeightText(startWeight()));
     Text5->setText(formatWeightText(targetWeight()));
-    Text6->setText(formatWeightText(::height()));
+    Text6->setText(formatWeightText(::height())); // the slot, not the window's height
     Text7->setText(webAddress());
     if (sex() == 0)
         Option1->setChecked(true);
@@ -139,21 +182,248 @@ void Form2::LoadSettingsScreen()
     Text8->setEnabled(deadlineDays() != 0);
     if (deadlineDays() != 0)
         Text8->setText(QString::number(deadlineDays()));
-    if (levelMode() >= 0 && levelMode() < LevelModeCount)
-        Combo1->setCurrentIndex(levelMode());
+    // A code outside the list (a hand-edited file) shows no entry; the save then keeps the code.
+    const bool listed = levelMode() >= 0 && levelMode() < LevelModeCount;
+    Combo1->setCurrentIndex(listed ? levelMode() : -1);
+    showColourSample();
+}
+
+void Form2::showColourSample()
+{
     QPalette sample = Label7->palette();
     sample.setColor(QPalette::WindowText, colourFromBgr(textColour()));
     sample.setColor(QPalette::Window, colourFromBgr(backColour()));
     Label7->setPalette(sample);
 }
 
-void Form2::MSFlexGrid1_Click(int) {}
-void Form2::Command1_Click() {}
-void Form2::Command2_Click() {}
-void Form2::Command3_Click() {}
-void Form2::Command6_Click() {}
-void Form2::Command4_Click() {}
-void Form2::Command7_Click() {}
-void Form2::Command8_Click() {}
-void Form2::Command9_Click() {}
-void Form2::Check1_Click() {}
+void Form2::MSFlexGrid1_Click(int row)
+{
+    if (row < 1 || row >= weights->entryCount())
+        return; // the heading and the declaration entry are never selected
+    Text1->setEnabled(true);
+    Text2->setEnabled(true);
+    const int pendingRow = newRowPending ? selectedRow : 0;
+    selectRow(row);
+    if (pendingRow != 0 && row != pendingRow) {
+        // Another row was clicked: the blank row above it goes, so the clicked row moves up one.
+        weights->removeEntry(pendingRow);
+        newRowPending = false;
+        selectedRow = row - 1;
+    }
+}
+
+void Form2::selectRow(int row)
+{
+    Text1->setText(weights->dateText(row));
+    Text2->setText(weights->weightText(row));
+    weights->setMarkedRow(row);
+    selectedRow = row;
+    Text2->setFocus();
+}
+
+void Form2::Command1_Click()
+{
+    Text1->setEnabled(true);
+    Text2->setEnabled(true);
+    if (newRowPending)
+        return;
+    weights->setMarkedRow(0); // an unfinished correction is abandoned
+    weights->insertBlankEntry(1);
+    MSFlexGrid1->setCurrentIndex(weights->index(0, 1));
+    weights->setMarkedRow(1);
+    selectedRow = 1;
+    Text1->setText(eightDigitsFromDate(platform().now().date()));
+    Text2->clear();
+    Text2->setFocus();
+    newRowPending = true;
+}
+
+void Form2::Command2_Click()
+{
+    if (selectedRow == 0)
+        return;
+    const std::optional<QDate> date = dateFromDateBox(Text1->text());
+    if (!date) {
+        platform().showMessage(logInputRefused);
+        return;
+    }
+    if (*date <= dateFromSerial(declarationDate())) {
+        platform().showMessage(u"宣言日より過去の年月日は設定できません"_s);
+        return;
+    }
+    const std::optional<double> weight = numberWithin(Text2->text(), 0, 999.9);
+    if (!weight) {
+        platform().showMessage(logInputRefused);
+        return;
+    }
+    weights->setMarkedRow(0);
+    weights->setEntry(selectedRow, eightDigitsFromDate(*date), formatWeightText(*weight));
+    // The declaration entry stays last by position, even when the declaration date has been
+    // moved later than other entries: the save writes the declaration into the last row.
+    weights->sortDescending(1, weights->entryCount() - 1);
+    selectedRow = 0;
+    newRowPending = false;
+    showIdle(u"西暦年月日"_s);
+    settingsDirty = 1;
+}
+
+void Form2::Command3_Click()
+{
+    if (selectedRow == 0)
+        return;
+    weights->removeEntry(selectedRow);
+    selectedRow = 0;
+    newRowPending = false;
+    showIdle(u"年／月／日"_s);
+    settingsDirty = 1;
+}
+
+void Form2::showIdle(const QString &datePlaceholder)
+{
+    Text1->setText(datePlaceholder);
+    Text2->setText(weightPlaceholder);
+    Text1->setEnabled(false);
+    Text2->setEnabled(false);
+}
+
+void Form2::discardPendingEntry()
+{
+    if (!newRowPending)
+        return;
+    weights->removeEntry(selectedRow);
+    newRowPending = false;
+    selectedRow = 0;
+    showIdle(u"年／月／日"_s);
+}
+
+void Form2::Command6_Click()
+{
+    if (!finishChecksPass())
+        return;
+    discardPendingEntry();
+    if (settingsDirty == 1)
+        takePlaceOf(new Form7);
+    else
+        takePlaceOf(&form1());
+}
+
+// The checks of the finish button, in order; the first that fails tells the user and leaves the
+// screen as typed.
+bool Form2::finishChecksPass()
+{
+    const auto refuse = [](const QString &message) {
+        platform().showMessage(message);
+        return false;
+    };
+    const std::optional<QDate> declared = dateFromDateBox(Text3->text());
+    if (!declared)
+        return refuse(u"有効範囲内にある半角数字を宣言日に入れてください"_s);
+    // Compared as calendar days: a stored declaration date may carry the time it was declared.
+    if (Check1->isChecked() && *declared != dateFromSerial(declarationDate()))
+        return refuse(u"期限を設定している時は宣言日を変更できません"_s);
+    const std::optional<double> start = numberWithin(Text4->text(), 0.5, 999.9);
+    if (!start)
+        return refuse(u"有効範囲内にある半角数字を開始体重に入れてください"_s);
+    const std::optional<double> target = numberWithin(Text5->text(), 0.5, 999.9);
+    if (!target)
+        return refuse(u"有効範囲内にある半角数字を目標体重に入れてください"_s);
+    if (!(*target < *start))
+        return refuse(u"目標体重は開始体重より小さく設定してください"_s);
+    if (!numberWithin(Text6->text(), 50, 999.9))
+        return refuse(u"有効範囲内にある半角数字を身長に入れてください"_s);
+    if (!Check1->isChecked())
+        return true;
+
+    const std::optional<double> days = wholeDaysFromBox(Text8->text());
+    if (!days || *days > 9000)
+        return refuse(u"有効範囲内にある半角数字を期限に入れてください"_s);
+    // A new or changed deadline must fall on today + 7 days or later; an unchanged one passes.
+    const int elapsed =
+        wholeDaysBetween(declarationDate(), serialFromDate(platform().now().date()));
+    const bool newOrChanged = deadlineDays() == 0 || *days != deadlineDays();
+    if (newOrChanged && *days < elapsed + 7)
+        return refuse(
+            u"今日から7日以上先に期限を設定してください。期限は宣言日から数えての日数になります｡"_s);
+    return true;
+}
+
+// The opened screen takes this screen's top and left, is shown, and this screen is hidden.
+void Form2::takePlaceOf(QWidget *next)
+{
+    moveWindowToTwips(next, windowTopInTwips(this), windowLeftInTwips(this));
+    next->show();
+    hide();
+}
+
+void Form2::Command4_Click()
+{
+    takePlaceOf(new Form4);
+    helpReturnTo = 2; // closing the help brings this screen back
+}
+
+void Form2::Command9_Click()
+{
+    takePlaceOf(new Form11);
+}
+
+void Form2::Command7_Click()
+{
+    pickColourInto(textColour());
+}
+
+void Form2::Command8_Click()
+{
+    pickColourInto(backColour());
+}
+
+// The one colour dialog opens on the colour last picked with either button; a cancel changes
+// nothing, a pick goes into the slot and the sample at once.
+void Form2::pickColourInto(std::int32_t &slot)
+{
+    const std::optional<std::int32_t> picked = platform().pickColour(lastPickedColour);
+    if (!picked)
+        return;
+    lastPickedColour = *picked;
+    slot = *picked;
+    showColourSample();
+    settingsDirty = 1;
+}
+
+void Form2::Check1_Click()
+{
+    settingsDirty = 1;
+    Text8->setEnabled(Check1->isChecked());
+}
+
+// Choosing the sex that is not stored is a change; any stored value but 0 shows as female.
+void Form2::Option1_Click()
+{
+    if (sex() != 0)
+        settingsDirty = 1;
+}
+
+void Form2::Option2_Click()
+{
+    if (sex() == 0)
+        settingsDirty = 1;
+}
+
+void Form2::Combo1_Click()
+{
+    settingsDirty = 1;
+}
+
+void Form2::settingsChanged()
+{
+    settingsDirty = 1;
+}
+
+// There is no close box: the screen is left only through its buttons, so a close asked for by
+// the window system is refused.
+void Form2::closeEvent(QCloseEvent *event)
+{
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}

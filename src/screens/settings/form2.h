@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 
 class QCheckBox;
 class QComboBox;
@@ -28,7 +29,7 @@ public:
 
     WeightTableModel *model() const { return weights; }
 
-    // Log editor.
+    // Log editor. `row` is the table row clicked, 0 for the heading.
     void MSFlexGrid1_Click(int row);
     void Command1_Click(); // 新規
     void Command2_Click(); // 書込
@@ -40,6 +41,9 @@ public:
     void Command8_Click(); // 背景色
     void Command9_Click(); // コピー変更
     void Check1_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Combo1_Click(); // an entry chosen from the list
 
     // Log editor controls.
     QTableView *MSFlexGrid1 = nullptr;
@@ -76,8 +80,23 @@ public:
     QPushButton *Command8 = nullptr;
     QPushButton *Command9 = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void fillTable();
+    void fillSettingsFields();
+    void showColourSample();
+    void selectRow(int row);
+    void showIdle(const QString &datePlaceholder);
+    void discardPendingEntry();
+    bool finishChecksPass();
+    void pickColourInto(std::int32_t &slot);
+    void settingsChanged(); // sets settingsDirty
+    void takePlaceOf(QWidget *next);
+
     WeightTableModel *weights = nullptr;
-    int selectedRow = 0;
-    bool newRowPending = false;
+    std::int32_t selectedRow = 0;      // the row carrying ">", 0 for none
+    bool newRowPending = false;        // a blank row added by 新規 waits for 書込
+    std::int32_t lastPickedColour = 0; // where the colour dialog opens: black until a pick
 };

@@ -1,0 +1,107 @@
+#include "celltext.h"
+
+#include "state/numbers.h"
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+bool fitsInline(QStringView text, int capacity)
+{
+    if (text.size() > capacity)
+        return false;
+    for (QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CellText::CellText(QStringView text)
+{
+    if (fitsInline(text, InlineCapacity)) {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            chars[i] = static_cast<char>(text[i].unicode());
+        length = static_cast<std::uint8_t>(text.size());
+        return;
+    }
+    auto *copy = new QString(text.toString());
+    std::memcpy(chars, &copy, sizeof copy);
+    length = OnHeap;
+}
+
+CellText::CellText(const CellText &other)
+{
+    if (other.length == OnHeap)
+        *this = CellText(*other.heapText());
+    else
+        takeBytesOf(other);
+}
+
+CellText::CellText(CellText &&other) noexcept
+{
+    takeBytesOf(other);
+    other.length = 0;
+}
+
+CellText &CellText::operator=(const CellText &other)
+{
+    if (this != &other)
+        *this = CellText(other);
+    return *this;
+}
+
+CellText &CellText::operator=(CellText &&other) noexcept
+{
+    if (this != &other) {
+        release();
+        takeBytesOf(other);
+        other.length = 0;
+    }
+    return *this;
+}
+
+CellText::~CellText()
+{
+    release();
+}
+
+QString CellText::toString() const
+{
+    if (length == OnHeap)
+        return *heapText();
+    return QString::fromLatin1(chars, length);
+}
+
+std::optional<double> CellText::number() const
+{
+    if (length == OnHeap)
+        return parseNumber(*heapText());
+    char16_t wide[InlineCapacity];
+    for (int i = 0; i < length; ++i)
+        wide[i] = static_cast<unsigned char>(chars[i]);
+    return parseNumber(QStringView(wide, length));
+}
+
+QString *CellText::heapText() const
+{
+    QString *text = nullptr;
+    std::memcpy(&text, chars, sizeof text);
+    return text;
+}
+
+void CellText::takeBytesOf(const CellText &other)
+{
+    std::memcpy(chars, other.chars, sizeof chars);
+    length = other.length;
+}
+
+void CellText::release()
+{
+    if (length == OnHeap)
+        delete heapText();
+    length = 0;
+}

@@ -1,0 +1,30 @@
+#include "settingschecks.h"
+
+#include "state/dateserial.h"
+#include "state/numbers.h"
+
+#include <cmath>
+
+std::optional<QDate> dateFromDateBox(QStringView text)
+{
+    const std::optional<double> number = parseNumber(text);
+    if (!number || *number != std::floor(*number) || *number < 10000101 || *number > 90000101)
+        return std::nullopt;
+    return dateFromEightDigits(text);
+}
+
+std::optional<double> numberWithin(QStringView text, double low, double high)
+{
+    const std::optional<double> number = parseNumber(text);
+    if (!number || *number < low || *number > high)
+        return std::nullopt;
+    return number;
+}
+
+std::optional<double> wholeDaysFromBox(QStringView text)
+{
+    const std::optional<double> number = parseNumber(text);
+    if (!number)
+        return std::nullopt;
+    return std::nearbyint(*number); // the default rounding mode: halves to even
+}

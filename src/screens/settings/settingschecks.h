@@ -1,0 +1,18 @@
+#pragma once
+
+// The settings screen's readings of its boxes, shared by the log editor and the finish checks.
+// Only half-width input is read: full-width digits are no number here, as the window title asks.
+
+#include <QDate>
+#include <QStringView>
+#include <optional>
+
+// A date box as a date: an integer from 10000101 to 90000101 whose characters 1-4, 5-6 and 7-8
+// name a calendar year, month and day. Empty otherwise.
+std::optional<QDate> dateFromDateBox(QStringView text);
+
+// A number box as a number from `low` to `high` inclusive; empty when it is no number or outside.
+std::optional<double> numberWithin(QStringView text, double low, double high);
+
+// The deadline days box as a whole number: a fraction is rounded to the nearest, halves to even.
+std::optional<double> wholeDaysFromBox(QStringView text);
