@@ -1,5 +1,6 @@
 #include "tablelog.h"
 
+#include "platform/platform.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
@@ -15,7 +16,7 @@ namespace {
 // program still finds its diet at the next start even if it ends before the next save.
 QString keepCopyAside(const QString &path)
 {
-    const QString kept = keepUnreadableFile(path);
+    const QString kept = keepUnreadableFile(path, platform().now());
     if (!kept.isEmpty())
         QFile::copy(kept, path);
     return kept;
