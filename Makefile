@@ -26,3 +26,10 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+.PHONY: install
+
+# Installs the program, its menu entry and its icons below PREFIX (default /usr/local);
+# DESTDIR=... stages the install in another folder.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
