@@ -5,6 +5,13 @@ include(GNUInstallDirs)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
+# The program builds and tests without the chick picture; only an install needs it for the icons,
+# and stops before it installs anything.
+set(chick_picture ${CMAKE_CURRENT_SOURCE_DIR}/src/resources/chick.xpm)
+if(NOT EXISTS ${chick_picture})
+    install(CODE "message(FATAL_ERROR \"${chick_picture} is missing: no menu icons to install\")")
+endif()
+
 install(TARGETS tolmishiki RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The menu entry gets the installed program's absolute path in its Exec line when it is installed
@@ -19,7 +26,6 @@ install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/desktopentry.cmake)
 
 # The menu icon at the sizes desktop menus and panels ask for, drawn from the chick picture.
 set(TOLMI_ICON_SIZES 16 22 24 32 48 64 128 256)
-set(chick_picture ${CMAKE_CURRENT_SOURCE_DIR}/src/resources/chick.xpm)
 set(icon_folder ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor)
 if(EXISTS ${chick_picture})
     set(icon_files "")
@@ -41,7 +47,4 @@ if(EXISTS ${chick_picture})
                      "-DSIZES=${TOLMI_ICON_SIZES}"
                      -P ${CMAKE_CURRENT_SOURCE_DIR}/tools/checkinstall.cmake)
     set_tests_properties(InstallTree PROPERTIES TIMEOUT 120)
-else()
-    # The program builds and tests without the picture; only an install needs the icons.
-    install(CODE "message(FATAL_ERROR \"${chick_picture} is missing: no menu icons to install\")")
 endif()
