@@ -1,6 +1,7 @@
 #include "menuicon.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -24,6 +25,11 @@ struct Enlargement
     int left;
     int top;
 };
+
+void PrintTo(const Enlargement &enlargement, std::ostream *out)
+{
+    *out << enlargement.size << " px, factor " << enlargement.factor;
+}
 
 class MenuIconEnlarged : public testing::TestWithParam<Enlargement>
 {
