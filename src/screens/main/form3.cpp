@@ -85,6 +85,7 @@ Form3::Form3()
     Text1->setReadOnly(true);
     Text1->setWordWrapMode(QTextOption::WrapAnywhere);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Command1 = makeButton(this, u"Command1"_s, u"コピー"_s, {120, 2640, 1095, 615});
     Text2 = makeTextBox(this, u"Text2"_s, {1320, 2640, 3015, 270}, 32767, false);
     Text2->setReadOnly(true);

@@ -35,7 +35,9 @@ Form4::Form4()
     placeInTwips(Text1, 240, 240, 5295, 2895);
     Text1->setFont(gothicFont(9.75));
     Text1->setReadOnly(true);
+    Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setPlainText(helpText());
     setFocusProxy(Text1);
 }
