@@ -33,7 +33,6 @@ Form11::Form11()
     for (int i = 0; i < 6; ++i) {
         Text1[i] = makeTextBox(Frame1, elementName(u"Text1"_s, i), {240, 360 + 360 * i, 2175, 270},
                                100, false);
-        Text1[i]->setText(u"Text1"_s);
         Text1[i]->setValidator(validator);
     }
 

@@ -35,22 +35,21 @@ struct WinLossRecord
 WinLossRecord markWeighings(const WeightTableModel &log, double target)
 {
     WinLossRecord record;
+    record.marks.reserve(log.entryCount());
     int run = 0;
     for (int row = log.entryCount() - 1; row >= 1; --row) {
         const double older = log.weightNumber(row + 1);
         const double newer = log.weightNumber(row);
-        if (target >= newer)
-            record.marks += u"◎"_s;
-        else if (newer <= older)
-            record.marks += u"○"_s;
-        else {
-            record.marks += u"●"_s;
+        const bool atTarget = target >= newer;
+        const bool win = atTarget || newer <= older;
+        record.marks += atTarget ? u"◎"_s : (win ? u"○"_s : u"●"_s);
+        if (win) {
+            ++record.wins;
+            record.bestRun = std::max(record.bestRun, ++run);
+        } else {
             ++record.losses;
             run = 0;
-            continue;
         }
-        ++record.wins;
-        record.bestRun = std::max(record.bestRun, ++run);
     }
     return record;
 }
