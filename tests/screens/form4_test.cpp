@@ -22,7 +22,15 @@ protected:
     void SetUp() override
     {
         TolmiTest::SetUp();
-        ASSERT_TRUE(writeDefaultSettingsFile());
+        // A saved diet with only its declaration entry, for the settings screen to load.
+        const QByteArray log = yourDataBytes(
+            1,
+            [](qsizetype) {
+                return std::pair{u"20080101"_s, u"100.0"_s};
+            },
+            nullptr);
+        ASSERT_FALSE(log.isEmpty());
+        writeData(u"yourdata.csv"_s, log);
     }
 
     // Opens the help from `opener` as the openers do: in its place, then hides the opener.
