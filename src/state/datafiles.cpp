@@ -242,8 +242,10 @@ QString keepUnreadableFile(const QString &path, const QDateTime &now)
     return QDir().rename(path, kept) ? kept : QString();
 }
 
-void loadDataFilesWithRecovery(const QDateTime &now)
+std::vector<FileWriteFailure> loadDataFilesWithRecovery(const QDateTime &now)
 {
+    std::vector<FileWriteFailure> failures;
+    QString error;
     QByteArray bytes;
     bool readable = readFileBytes(yourDataPath(), bytes);
     if (readable) {
@@ -252,7 +254,8 @@ void loadDataFilesWithRecovery(const QDateTime &now)
     }
     if (!readable) {
         keepUnreadableFile(yourDataPath(), now);
-        writeDefaultSettingsFile(now);
+        if (!writeDefaultSettingsFile(now, &error))
+            failures.push_back({yourDataPath(), error});
     }
 
     readable = readFileBytes(customDataPath(), bytes);
@@ -262,8 +265,10 @@ void loadDataFilesWithRecovery(const QDateTime &now)
     }
     if (!readable) {
         keepUnreadableFile(customDataPath(), now);
-        writeDefaultTemplateFile();
+        if (!writeDefaultTemplateFile(&error))
+            failures.push_back({customDataPath(), error});
     }
+    return failures;
 }
 
 bool writeDefaultSettingsFile(const QDateTime &now, QString *error)
