@@ -292,16 +292,16 @@ bool saveTemplateFile(QString *error)
 
 bool writeNewDietFiles(QString *error)
 {
+    resetTemplateToDefaults();
+    if (!saveTemplateFile(error))
+        return false;
     FieldWriter writer;
     writeSettingsHeader(writer);
     writer.date(declarationDate());
     writer.real(startWeight());
     writer.endRecord();
     QString problem;
-    if (!writeOrReport(yourDataPath(), bytesOf(writer, &problem), problem, error))
-        return false;
-    resetTemplateToDefaults();
-    return saveTemplateFile(error);
+    return writeOrReport(yourDataPath(), bytesOf(writer, &problem), problem, error);
 }
 
 bool rereadSettingsHeader()

@@ -85,8 +85,9 @@ std::vector<FileWriteFailure> loadDataFilesWithRecovery(const QDateTime &now);
 bool writeDefaultSettingsFile(const QDateTime &now, QString *error = nullptr);
 bool writeDefaultTemplateFile(QString *error = nullptr);
 bool saveTemplateFile(QString *error);
-// The first-run wizard's start: yourdata.csv with the single declaration entry, then the default
-// template (after resetting the template slots).
+// The first-run wizard's start: the default template (after resetting the template slots), then
+// yourdata.csv with the single declaration entry. yourdata.csv comes last because it declares the
+// diet: when either write fails, the diet is not declared on disk.
 bool writeNewDietFiles(QString *error);
 
 // The main screen's re-read of the nine header lines. On failure the slots keep their values.
