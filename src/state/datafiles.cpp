@@ -218,10 +218,15 @@ bool readFileBytes(const QString &path, QByteArray &bytes)
 bool saveFile(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    ok = ok && file.write(bytes) == bytes.size();
-    // commit() does not look at errors of the final flush (a full disk), so flush first.
-    ok = ok && file.flush();
+    // Unbuffered, so that commit() has nothing left to flush (it would not look at the errors of
+    // that flush), and written until every byte is down: after a short write (a nearly full disk)
+    // the next one fails with the system's reason, which the caller passes on to the user.
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qsizetype done = 0; ok && done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        ok = written > 0;
+        done += written;
+    }
     ok = ok && file.commit();
     if (!ok) {
         if (error)
