@@ -73,6 +73,36 @@ bool parseDateTime(QByteArrayView text, DateSerial &value)
     return true;
 }
 
+// ICU's converter for the code page follows IBM in turning three control codes round (0x1A, 0x1C,
+// 0x7F); Windows keeps every byte below 0x80 as the same character, and so do the files.
+char16_t icuFromWindows(char16_t c)
+{
+    switch (c) {
+    case 0x1A:
+        return 0x1C;
+    case 0x1C:
+        return 0x7F;
+    case 0x7F:
+        return 0x1A;
+    default:
+        return c;
+    }
+}
+
+char16_t windowsFromIcu(char16_t c)
+{
+    switch (c) {
+    case 0x1C:
+        return 0x1A;
+    case 0x7F:
+        return 0x1C;
+    case 0x1A:
+        return 0x7F;
+    default:
+        return c;
+    }
+}
+
 } // namespace
 
 void FieldReader::skipBlankLinesAndSpaces()
@@ -179,8 +209,10 @@ bool FieldReader::readText(QString &value)
     bool quoted = false;
     if (!nextField(field, quoted) || (!quoted && !field.isEmpty() && field.front() == '#'))
         return false;
+    // A text the writer would refuse (a line break inside the quotes, a quote in a plain field)
+    // is no text: accepting it would leave the slot unsaveable for good.
     QString decoded;
-    if (!decodeCodePage(field, decoded))
+    if (!decodeCodePage(field, decoded) || !isStorableText(decoded))
         return false;
     value = decoded;
     return true;
@@ -279,8 +311,11 @@ bool isStorableText(QStringView text)
 
 bool encodeCodePage(QStringView text, QByteArray &bytes)
 {
+    QString icuText = text.toString();
+    for (QChar &c : icuText)
+        c = QChar(icuFromWindows(c.unicode()));
     QStringEncoder encoder(codePageName);
-    bytes = encoder.encode(text);
+    bytes = encoder.encode(icuText);
     return !encoder.hasError();
 }
 
@@ -299,5 +334,7 @@ bool decodeCodePage(QByteArrayView bytes, QString &text)
     }
     QStringDecoder decoder(codePageName);
     text = decoder.decode(bytes);
+    for (QChar &c : text)
+        c = QChar(windowsFromIcu(c.unicode()));
     return !decoder.hasError();
 }
