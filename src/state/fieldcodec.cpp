@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -289,6 +290,10 @@ QByteArray formatReal(double value)
 {
     if (!std::isfinite(value) || value == 0)
         return QByteArrayLiteral("0");
+    // Fifteen digits round the very largest reals up past the largest double, which would not
+    // read back; they are written as the largest fifteen-digit real instead.
+    constexpr double largestWritable = 1.79769313486231e308;
+    value = std::clamp(value, -largestWritable, largestWritable);
     char buffer[32];
     const int length = std::snprintf(buffer, sizeof buffer, "%.15g", value);
     QByteArray text(buffer, length);

@@ -333,3 +333,19 @@ TEST_F(RoundTrip, ControlCodesKeepTheirBytesBesideDoubleByteCharacters)
     ASSERT_TRUE(decodeCodePage(bytes, decoded));
     EXPECT_EQ(decoded, text);
 }
+
+// The extremes of the reals are written in a form that reads back as nearly the same real.
+TEST_F(RoundTrip, TheLargestAndSmallestRealsReadBack)
+{
+    constexpr double largest = std::numeric_limits<double>::max();
+    constexpr double smallest = std::numeric_limits<double>::denorm_min();
+    for (double value : {largest, -largest, smallest, -smallest, 1e-320}) {
+        FieldWriter writer;
+        writer.real(value);
+        writer.endRecord();
+        FieldReader reader(writer.bytes());
+        double read = 0;
+        ASSERT_TRUE(reader.readReal(read)) << writer.bytes().constData();
+        EXPECT_NEAR(read / value, 1.0, 1e-14) << writer.bytes().constData();
+    }
+}
