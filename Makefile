@@ -4,7 +4,7 @@ BUILD ?= build
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean fuzz
 
 all: build
 
@@ -23,6 +23,22 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure --timeout 600
+
+# Fuzzes the data-file readers and the start-up loader for FUZZ_SECONDS in a separate clang build.
+# New inputs collect in $(FUZZ_BUILD)/corpus and crashes in $(FUZZ_BUILD)/crashes; the committed
+# corpus and crashes are only read. Scratch files go to memory when /dev/shm exists.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TMP := $(if $(wildcard /dev/shm),/dev/shm,/tmp)
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DTOLMI_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) --target tolmi_fuzz
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	TMPDIR=$(FUZZ_TMP) ./$(FUZZ_BUILD)/fuzz/tolmi_fuzz -max_total_time=$(FUZZ_SECONDS) \
+		-max_len=8192 -timeout=10 -dict=fuzz/datafiles.dict \
+		-artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/corpus fuzz/crashes
 
 clean:
 	rm -rf $(BUILD)

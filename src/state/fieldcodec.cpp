@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -71,6 +72,36 @@ bool parseDateTime(QByteArrayView text, DateSerial &value)
         return false;
     value = serialFromDateTime(QDateTime(date, time));
     return true;
+}
+
+// ICU's converter for the code page follows IBM in turning three control codes round (0x1A, 0x1C,
+// 0x7F); Windows keeps every byte below 0x80 as the same character, and so do the files.
+char16_t icuFromWindows(char16_t c)
+{
+    switch (c) {
+    case 0x1A:
+        return 0x1C;
+    case 0x1C:
+        return 0x7F;
+    case 0x7F:
+        return 0x1A;
+    default:
+        return c;
+    }
+}
+
+char16_t windowsFromIcu(char16_t c)
+{
+    switch (c) {
+    case 0x1C:
+        return 0x1A;
+    case 0x7F:
+        return 0x1C;
+    case 0x1A:
+        return 0x7F;
+    default:
+        return c;
+    }
 }
 
 } // namespace
@@ -179,8 +210,10 @@ bool FieldReader::readText(QString &value)
     bool quoted = false;
     if (!nextField(field, quoted) || (!quoted && !field.isEmpty() && field.front() == '#'))
         return false;
+    // A text the writer would refuse (a line break inside the quotes, a quote in a plain field)
+    // is no text: accepting it would leave the slot unsaveable for good.
     QString decoded;
-    if (!decodeCodePage(field, decoded))
+    if (!decodeCodePage(field, decoded) || !isStorableText(decoded))
         return false;
     value = decoded;
     return true;
@@ -257,6 +290,10 @@ QByteArray formatReal(double value)
 {
     if (!std::isfinite(value) || value == 0)
         return QByteArrayLiteral("0");
+    // Fifteen digits round the very largest reals up past the largest double, which would not
+    // read back; they are written as the largest fifteen-digit real instead.
+    constexpr double largestWritable = 1.79769313486231e308;
+    value = std::clamp(value, -largestWritable, largestWritable);
     char buffer[32];
     const int length = std::snprintf(buffer, sizeof buffer, "%.15g", value);
     QByteArray text(buffer, length);
@@ -279,8 +316,11 @@ bool isStorableText(QStringView text)
 
 bool encodeCodePage(QStringView text, QByteArray &bytes)
 {
+    QString icuText = text.toString();
+    for (QChar &c : icuText)
+        c = QChar(icuFromWindows(c.unicode()));
     QStringEncoder encoder(codePageName);
-    bytes = encoder.encode(text);
+    bytes = encoder.encode(icuText);
     return !encoder.hasError();
 }
 
@@ -299,5 +339,7 @@ bool decodeCodePage(QByteArrayView bytes, QString &text)
     }
     QStringDecoder decoder(codePageName);
     text = decoder.decode(bytes);
+    for (QChar &c : text)
+        c = QChar(windowsFromIcu(c.unicode()));
     return !decoder.hasError();
 }

@@ -12,7 +12,8 @@
 // Reads fields strictly in sequence: a comma or a line end closes a field, blanks before a field
 // are skipped, a quoted field runs to the next quote, a field between # signs is a date-time.
 // Fields are taken across line ends, so a missing field shifts the ones after it. Every read
-// returns false (and leaves its target alone) when the next field is missing or of another kind.
+// returns false (and leaves its target alone) when the next field is missing or of another kind;
+// a text is only read when it could be written back (see isStorableText).
 class FieldReader
 {
 public:
