@@ -24,5 +24,13 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure --timeout 600
 
+# The benchmark program in a separate optimised build, so that the build above stays as it is.
+# BENCH_ARGS passes Google Benchmark flags, e.g. BENCH_ARGS=--benchmark_filter=read.
+BENCH_BUILD ?= build-bench
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOLMI_BENCH=ON
+	cmake --build $(BENCH_BUILD) --parallel --target tolmi_bench
+	./$(BENCH_BUILD)/bench/tolmi_bench $(BENCH_ARGS)
+
 clean:
 	rm -rf $(BUILD)
