@@ -158,23 +158,33 @@ void resetTemplateToDefaults()
 
 bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEntry &entry)
 {
-    const std::optional<QDate> date = dateFromEightDigits(dateText);
+    const std::optional<CivilDate> day = civilFromEightDigits(dateText);
     const std::optional<double> weight = parseNumber(weightText);
-    if (!date || !weight)
+    if (!day || !weight)
         return false;
-    entry = {serialFromDate(*date), *weight};
+    entry = {*serialFromCivil(day->year, day->month, day->day), *weight};
     return true;
 }
 
 QByteArray yourDataBytes(qsizetype rowCount, const RowTexts &rowTexts, QString *problem)
 {
+    return yourDataBytes(
+        rowCount,
+        [&](qsizetype i, LogEntry &entry) {
+            const auto [dateText, weightText] = rowTexts(i);
+            return logEntryFromTableTexts(dateText, weightText, entry);
+        },
+        problem);
+}
+
+QByteArray yourDataBytes(qsizetype rowCount, const RowEntries &rowEntry, QString *problem)
+{
     FieldWriter writer;
     writer.reserve(512 + rowCount * 20);
     writeSettingsHeader(writer);
     for (qsizetype i = 0; i < rowCount; ++i) {
-        const auto [dateText, weightText] = rowTexts(i);
         LogEntry entry;
-        if (!logEntryFromTableTexts(dateText, weightText, entry)) {
+        if (!rowEntry(i, entry)) {
             if (problem)
                 *problem = u"体重の記録 %1 行目を保存できません。"_s.arg(i + 1);
             return {};
@@ -186,23 +196,26 @@ QByteArray yourDataBytes(qsizetype rowCount, const RowTexts &rowTexts, QString *
     return bytesOf(writer, problem);
 }
 
+bool readLog(QByteArrayView bytes, const std::function<void(const LogEntry &)> &take)
+{
+    FieldReader reader(bytes);
+    if (!readSettingsHeader(reader))
+        return false;
+    while (!reader.atEnd()) {
+        LogEntry entry;
+        if (!reader.readDate(entry.date) || !reader.readReal(entry.weight))
+            return false;
+        take(entry);
+    }
+    return true;
+}
+
 LogFileContents readLogFile(QByteArrayView bytes)
 {
     LogFileContents contents;
-    FieldReader reader(bytes);
-    if (!readSettingsHeader(reader)) {
-        contents.damaged = true;
-        return contents;
-    }
     contents.entries.reserve(bytes.size() / 19 + 1);
-    while (!reader.atEnd()) {
-        LogEntry entry;
-        if (!reader.readDate(entry.date) || !reader.readReal(entry.weight)) {
-            contents.damaged = true;
-            break;
-        }
-        contents.entries.push_back(entry);
-    }
+    contents.damaged =
+        !readLog(bytes, [&](const LogEntry &entry) { contents.entries.push_back(entry); });
     return contents;
 }
 

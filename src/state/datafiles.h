@@ -47,10 +47,19 @@ bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEnt
 // altered); `problem` then says why.
 using RowTexts = std::function<std::pair<QString, QString>(qsizetype)>;
 QByteArray yourDataBytes(qsizetype rowCount, const RowTexts &rowTexts, QString *problem);
+// The same from rows that convert themselves: `rowEntry(i, entry)` fills row i's log line and
+// returns false when the row's texts do not convert (see logEntryFromTableTexts).
+using RowEntries = std::function<bool(qsizetype, LogEntry &)>;
+QByteArray yourDataBytes(qsizetype rowCount, const RowEntries &rowEntry, QString *problem);
 
-// The log as read by the settings screen: the header into the slots, then entries until the end
-// of the file. `damaged` is set when the header or a record could not be read; the entries read
-// before the damage are kept, and a damaged header leaves the slots as they were.
+// The log as read by the settings screen: the header into the slots, then each entry handed to
+// `take` in file order until the end of the file, so that the entries go straight to where they
+// are kept. Returns false when the header or a record could not be read (the file is damaged);
+// the entries read before the damage have been handed over, and a damaged header leaves the slots
+// as they were.
+bool readLog(QByteArrayView bytes, const std::function<void(const LogEntry &)> &take);
+
+// The same, collected.
 struct LogFileContents
 {
     std::vector<LogEntry> entries;

@@ -4,8 +4,44 @@
 #include <limits>
 
 namespace {
+
 const QDate epoch(1899, 12, 30);
 constexpr double secondsPerDay = 86400.0;
+constexpr double serialLimit = 3.0e6; // about 8,000 years either side: far beyond any real diary
+
+// Days from 1899-12-30 to a day of the proleptic Gregorian calendar and back, by the
+// days-from-civil method. Used for the years 1 to 9999 only: QDate, which has no year 0, takes
+// over beyond them.
+constexpr qint64 daysFromEpochEra = 693899; // from 0000-03-01 to 1899-12-30
+
+constexpr qint64 serialOfCivil(int year, int month, int day)
+{
+    year -= month <= 2;
+    const qint64 era = year / 400; // years from 0 on only
+    const qint64 yearOfEra = year - era * 400;
+    const qint64 dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - daysFromEpochEra;
+}
+
+constexpr CivilDate civilOfSerial(qint64 serial)
+{
+    const qint64 days = serial + daysFromEpochEra;
+    const qint64 era = days / 146097;
+    const qint64 dayOfEra = days - era * 146097;
+    const qint64 yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const qint64 dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const qint64 shiftedMonth = (5 * dayOfYear + 2) / 153;
+    const int day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+    const int month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+    return {static_cast<int>(yearOfEra + era * 400 + (month <= 2)), month, day};
+}
+
+constexpr qint64 firstArithmeticSerial = serialOfCivil(1, 1, 1);
+constexpr qint64 lastArithmeticSerial = serialOfCivil(9999, 12, 31);
+static_assert(serialOfCivil(1899, 12, 30) == 0 && serialOfCivil(2008, 1, 1) == 39448);
+
 } // namespace
 
 DateSerial serialFromDate(QDate date)
@@ -25,22 +61,46 @@ QDate dateFromSerial(DateSerial serial)
     if (!std::isfinite(serial))
         return epoch;
     const double day = std::floor(serial);
-    const double limit = 3.0e6; // about 8,000 years either side: far beyond any real diary
-    return epoch.addDays(static_cast<qint64>(std::clamp(day, -limit, limit)));
+    return epoch.addDays(static_cast<qint64>(std::clamp(day, -serialLimit, serialLimit)));
 }
 
-QDateTime dateTimeFromSerial(DateSerial serial)
+CivilDate civilFromSerial(DateSerial serial)
+{
+    const double day = std::floor(serial);
+    if (day >= firstArithmeticSerial && day <= lastArithmeticSerial)
+        return civilOfSerial(static_cast<qint64>(day));
+    CivilDate civil;
+    dateFromSerial(serial).getDate(&civil.year, &civil.month, &civil.day);
+    return civil;
+}
+
+std::optional<DateSerial> serialFromCivil(int year, int month, int day)
+{
+    if (!QDate::isValid(year, month, day))
+        return std::nullopt;
+    if (year >= 1 && year <= 9999)
+        return static_cast<DateSerial>(serialOfCivil(year, month, day));
+    return serialFromDate(QDate(year, month, day));
+}
+
+DayAndTime dayAndTimeFromSerial(DateSerial serial)
 {
     if (!std::isfinite(serial))
-        return QDateTime(epoch, QTime(0, 0));
+        return {civilFromSerial(0), 0};
     double day = std::floor(serial);
     double seconds = std::round((serial - day) * secondsPerDay);
     if (seconds >= secondsPerDay) {
         day += 1;
         seconds = 0;
     }
-    const QDate date = dateFromSerial(day);
-    return QDateTime(date, QTime(0, 0).addSecs(static_cast<int>(seconds)));
+    return {civilFromSerial(day), static_cast<int>(seconds)};
+}
+
+QDateTime dateTimeFromSerial(DateSerial serial)
+{
+    const DayAndTime moment = dayAndTimeFromSerial(serial);
+    const CivilDate &day = moment.date;
+    return QDateTime(QDate(day.year, day.month, day.day), QTime(0, 0).addSecs(moment.seconds));
 }
 
 std::int16_t wholeDaysBetween(DateSerial from, DateSerial to)
@@ -53,18 +113,29 @@ std::int16_t wholeDaysBetween(DateSerial from, DateSerial to)
     return static_cast<std::int16_t>(std::clamp(days, low, high));
 }
 
-std::optional<QDate> dateFromEightDigits(QStringView text)
+std::optional<CivilDate> civilFromEightDigits(QStringView text)
 {
     if (text.size() != 8)
         return std::nullopt;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
+    int digits[8];
+    for (int i = 0; i < 8; ++i) {
+        if (text[i] < u'0' || text[i] > u'9')
             return std::nullopt;
+        digits[i] = text[i].unicode() - u'0';
     }
-    const QDate date(text.mid(0, 4).toInt(), text.mid(4, 2).toInt(), text.mid(6, 2).toInt());
-    if (!date.isValid())
+    const CivilDate civil{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3],
+                          digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]};
+    if (!QDate::isValid(civil.year, civil.month, civil.day))
         return std::nullopt;
-    return date;
+    return civil;
+}
+
+std::optional<QDate> dateFromEightDigits(QStringView text)
+{
+    const std::optional<CivilDate> civil = civilFromEightDigits(text);
+    if (!civil)
+        return std::nullopt;
+    return QDate(civil->year, civil->month, civil->day);
 }
 
 QString eightDigitsFromDate(QDate date)

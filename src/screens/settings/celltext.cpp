@@ -33,6 +33,16 @@ CellText::CellText(QStringView text)
     length = OnHeap;
 }
 
+CellText::CellText(QLatin1StringView text)
+{
+    if (text.size() > InlineCapacity) {
+        *this = CellText(QString(text));
+        return;
+    }
+    std::memcpy(chars, text.data(), text.size());
+    length = static_cast<std::uint8_t>(text.size());
+}
+
 CellText::CellText(const CellText &other)
 {
     if (other.length == OnHeap)
@@ -76,14 +86,19 @@ QString CellText::toString() const
     return QString::fromLatin1(chars, length);
 }
 
-std::optional<double> CellText::number() const
+QStringView CellText::view(Buffer &buffer) const
 {
     if (length == OnHeap)
-        return parseNumber(*heapText());
-    char16_t wide[InlineCapacity];
+        return *heapText();
     for (int i = 0; i < length; ++i)
-        wide[i] = static_cast<unsigned char>(chars[i]);
-    return parseNumber(QStringView(wide, length));
+        buffer[i] = static_cast<unsigned char>(chars[i]);
+    return QStringView(buffer.data(), length);
+}
+
+std::optional<double> CellText::number() const
+{
+    Buffer buffer;
+    return parseNumber(view(buffer));
 }
 
 QString *CellText::heapText() const

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -11,8 +12,13 @@
 class CellText
 {
 public:
+    // Room for the characters of an inline text when it is looked at as UTF-16.
+    static constexpr int InlineCapacity = 15;
+    using Buffer = std::array<char16_t, InlineCapacity>;
+
     CellText() = default;
     explicit CellText(QStringView text);
+    explicit CellText(QLatin1StringView text); // the loader's digits, stored as they are
     CellText(const CellText &other);
     CellText(CellText &&other) noexcept;
     CellText &operator=(const CellText &other);
@@ -20,12 +26,14 @@ public:
     ~CellText();
 
     QString toString() const;
+    // The text without a copy on the heap: an inline text is widened into `buffer`, which must
+    // outlive the view.
+    QStringView view(Buffer &buffer) const;
     // The text read as the user's number input reads it (see parseNumber); empty when it is none.
     std::optional<double> number() const;
     bool isEmpty() const { return length == 0; }
 
 private:
-    static constexpr int InlineCapacity = 15;
     static constexpr std::uint8_t OnHeap = 0xFF;
 
     QString *heapText() const;

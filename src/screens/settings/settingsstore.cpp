@@ -71,9 +71,8 @@ bool saveYourData(Form2 &settings)
     QString problem;
     const QByteArray bytes = yourDataBytes(
         weights.entryCount(),
-        [&](qsizetype i) {
-            const int row = static_cast<int>(i) + 1;
-            return std::pair(weights.dateText(row), weights.weightText(row));
+        [&](qsizetype i, LogEntry &entry) {
+            return weights.logEntry(static_cast<int>(i) + 1, entry);
         },
         &problem);
     table->setCurrentIndex(weights.index(0, 1));
