@@ -1,0 +1,25 @@
+#pragma once
+
+// The phrase of the day (Part 2.4) for the phrase line of the main screen.
+
+#include "phrasetable.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+// Steps 1 to 3 for a table of `count` entries: entry ⌊r × (count - 1)⌋ + 1 (1 to 576 for the
+// whole table), except that a randomPhraseOn of 0 gives entry 0 and sets the flag to 1. The draw
+// is made by the caller in either case.
+int phraseEntry(double r, std::int16_t &randomPhraseOn, int count = PhraseCount);
+
+struct PhraseOfTheDay
+{
+    QString text; // the caption of Label1(4)
+    int entry = 0;
+};
+
+// Draws one value from `draw` (always, even when the flag asks for entry 0) and returns the entry.
+PhraseOfTheDay phraseOfTheDay(std::int16_t &randomPhraseOn, const std::function<double()> &draw,
+                              std::span<const char16_t *const> table = PhraseTable);
