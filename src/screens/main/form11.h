@@ -1,12 +1,45 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
-// Form11: the copy customisation.
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// Form11: the copy customisation. Edits the copy template (the six line titles, the phrase of the
+// day, the line breaks at the end and the sign of the weight change), saves it to customdata.csv
+// and returns to the settings screen.
 class Form11 : public QWidget
 {
     Q_OBJECT
 
 public:
     Form11();
+
+    void Command1_Click(); // 保存して終了
+    void Command2_Click(); // キャンセル
+
+    QGroupBox *Frame1 = nullptr;
+    std::array<QLineEdit *, 6> Text1{}; // the titles of the copied lines, top to bottom
+    QGroupBox *Frame2 = nullptr;
+    QCheckBox *Check1 = nullptr; // add the phrase of the day
+    QGroupBox *Frame3 = nullptr;
+    QRadioButton *Option1 = nullptr; // no line break at the end
+    QRadioButton *Option2 = nullptr; // one
+    QRadioButton *Option3 = nullptr; // two
+    QGroupBox *Frame4 = nullptr;
+    QCheckBox *Check2 = nullptr; // sign of the weight change
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+
+protected:
+    // Shows the settings screen again where it was.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void loadTemplate();
+    void storeTemplate();
 };

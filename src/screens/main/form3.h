@@ -1,12 +1,35 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
-// Form3: the win/loss table.
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// Form3: the win/loss table. It marks every weighing against the one before it, counts wins and
+// losses and finds the longest winning run, all once when it is opened, from the settings
+// screen's weight table (unsaved entries included).
 class Form3 : public QWidget
 {
     Q_OBJECT
 
 public:
     Form3();
+
+    void Command1_Click(); // コピー
+    void Command2_Click(); // 戻る
+
+    QPlainTextEdit *Text1 = nullptr; // the marks
+    QLineEdit *Text2 = nullptr;      // wins and losses
+    QLineEdit *Text3 = nullptr;      // longest winning run
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+
+protected:
+    // Brings the main screen back where this screen stood.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QString marks; // one mark per weighing, oldest first
 };

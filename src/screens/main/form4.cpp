@@ -1,5 +1,16 @@
 #include "form4.h"
 
+#include "form1.h"
+#include "helptext.h"
+#include "platform/fonts.h"
+#include "platform/twips.h"
+#include "screens/screens.h"
+#include "screens/settings/form2.h"
+#include "state/state.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+
 using namespace Qt::Literals::StringLiterals;
 
 Form4::Form4()
@@ -7,4 +18,36 @@ Form4::Form4()
     setWindowTitle(u" (?_?) - zunoko"_s);
     setObjectName(u"Form4"_s);
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(gothicFont());
+    setClientSizeInTwips(this, 5595, 3300);
+
+    // The background box is made first so that the help text lies over it and comes first in the
+    // tab order; it never takes the focus and holds nothing.
+    Text2 = new QPlainTextEdit(this);
+    Text2->setObjectName(u"Text2"_s);
+    placeInTwips(Text2, 0, 0, 5655, 3375);
+    Text2->setFont(proportionalGothicFont());
+    Text2->setReadOnly(true);
+    Text2->setFocusPolicy(Qt::NoFocus);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(u"Text1"_s);
+    placeInTwips(Text1, 240, 240, 5295, 2895);
+    Text1->setFont(gothicFont(9.75));
+    Text1->setReadOnly(true);
+    Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setPlainText(helpText());
+    setFocusProxy(Text1);
+}
+
+// Back to the opener: the settings screen when it opened the help, otherwise the main screen, so
+// that closing the help never leaves the program without a window.
+void Form4::closeEvent(QCloseEvent *event)
+{
+    QWidget &opener = helpReturnTo == 2 ? static_cast<QWidget &>(form2()) : form1();
+    moveWindowToTwips(&opener, windowTopInTwips(this), windowLeftInTwips(this));
+    opener.show();
+    event->accept();
 }
