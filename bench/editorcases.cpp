@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <cstdio>
+#include <unistd.h>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -77,21 +78,43 @@ void saveOurs(benchmark::State &state)
         state.SkipWithError("the save did not write the file back as it was");
 }
 
+// Writes `bytes` to `path` with one fwrite; with `durable`, the way any crash-safe replacement
+// must: into a temporary file, flushed to the disk, then renamed over the file.
+bool writeWithFwrite(const QByteArray &bytes, const QByteArray &path, bool durable)
+{
+    const QByteArray target = durable ? path + ".new" : path;
+    std::FILE *file = std::fopen(target.constData(), "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(bytes.constData(), 1, bytes.size(), file) == std::size_t(bytes.size());
+    if (durable)
+        ok = ok && std::fflush(file) == 0 && ::fdatasync(::fileno(file)) == 0;
+    ok = std::fclose(file) == 0 && ok;
+    return ok && (!durable || std::rename(target.constData(), path.constData()) == 0);
+}
+
 // The same bytes put into a file beside it with one fwrite.
-void saveBaseline(benchmark::State &state)
+void saveWithFwrite(benchmark::State &state, bool durable)
 {
     const QByteArray bytes = dietFileBytes(entriesOf(state));
     const QByteArray path = QFile::encodeName(dietDirectory(entriesOf(state)) + u"/fwrite.csv"_s);
     for (auto _ : state) {
-        std::FILE *file = std::fopen(path.constData(), "wb");
-        const bool written = file && std::fwrite(bytes.constData(), 1, bytes.size(), file) ==
-                                         std::size_t(bytes.size());
-        if (!file || std::fclose(file) != 0 || !written) {
+        if (!writeWithFwrite(bytes, path, durable)) {
             state.SkipWithError("fwrite failed");
             break;
         }
     }
     std::remove(path.constData());
+}
+
+void saveBaseline(benchmark::State &state)
+{
+    saveWithFwrite(state, false);
+}
+
+void saveDurable(benchmark::State &state)
+{
+    saveWithFwrite(state, true);
 }
 
 } // namespace
@@ -100,3 +123,4 @@ BENCHMARK(writeOurs)->Name("write/ours")->Apply(overLogSizes);
 BENCHMARK(writeBaseline)->Name("write/baseline")->Apply(overLogSizes);
 BENCHMARK(saveOurs)->Name("save/ours")->Apply(overLogSizes);
 BENCHMARK(saveBaseline)->Name("save/baseline")->Apply(overLogSizes);
+BENCHMARK(saveDurable)->Name("save/durable")->Apply(overLogSizes);
