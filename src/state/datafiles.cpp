@@ -54,6 +54,29 @@ QByteArray templateBytes(QString *problem)
     return bytesOf(writer, problem);
 }
 
+// "###.0" with up to 14 whole digits and no leading zero, appended to `out` as a real is written:
+// without a trailing ".0", and "0" for ".0". False (and nothing appended) for any other text.
+bool appendWeightField(QStringView text, char *&out)
+{
+    const qsizetype point = text.size() - 2;
+    if (point < 0 || point > 14 || text[point] != u'.' || (point > 0 && text[0] == u'0'))
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i != point && (text[i] < u'0' || text[i] > u'9'))
+            return false;
+    }
+    for (qsizetype i = 0; i < point; ++i)
+        *out++ = static_cast<char>(text[i].unicode());
+    const char tenth = static_cast<char>(text[point + 1].unicode());
+    if (tenth != '0') {
+        *out++ = '.';
+        *out++ = tenth;
+    } else if (point == 0) {
+        *out++ = '0';
+    }
+    return true;
+}
+
 } // namespace
 
 QString dataDirectory()
@@ -166,32 +189,60 @@ bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEnt
     return true;
 }
 
+bool writeTableLine(FieldWriter &writer, QStringView dateText, QStringView weightText)
+{
+    // A date of a four-digit year is "#yyyy-mm-dd#": the text's own digits.
+    char line[32];
+    char *out = line;
+    const bool direct = civilFromEightDigits(dateText).has_value();
+    if (direct) {
+        *out++ = '#';
+        for (int i = 0; i < 8; ++i) {
+            *out++ = static_cast<char>(dateText[i].unicode());
+            if (i == 3 || i == 5)
+                *out++ = '-';
+        }
+        *out++ = '#';
+        *out++ = ',';
+    }
+    if (direct && appendWeightField(weightText, out)) {
+        writer.writtenFields(QByteArrayView(line, out - line));
+    } else {
+        LogEntry entry;
+        if (!logEntryFromTableTexts(dateText, weightText, entry))
+            return false;
+        writer.date(entry.date);
+        writer.real(entry.weight);
+    }
+    writer.endRecord();
+    return true;
+}
+
 QByteArray yourDataBytes(qsizetype rowCount, const RowTexts &rowTexts, QString *problem)
 {
-    return yourDataBytes(
+    std::pair<QString, QString> texts;
+    return yourDataBytesFromViews(
         rowCount,
-        [&](qsizetype i, LogEntry &entry) {
-            const auto [dateText, weightText] = rowTexts(i);
-            return logEntryFromTableTexts(dateText, weightText, entry);
+        [&](qsizetype i) {
+            texts = rowTexts(i);
+            return std::pair<QStringView, QStringView>(texts.first, texts.second);
         },
         problem);
 }
 
-QByteArray yourDataBytes(qsizetype rowCount, const RowEntries &rowEntry, QString *problem)
+QByteArray yourDataBytesFromViews(qsizetype rowCount, const RowTextViews &rowTexts,
+                                  QString *problem)
 {
     FieldWriter writer;
     writer.reserve(512 + rowCount * 20);
     writeSettingsHeader(writer);
     for (qsizetype i = 0; i < rowCount; ++i) {
-        LogEntry entry;
-        if (!rowEntry(i, entry)) {
+        const auto [dateText, weightText] = rowTexts(i);
+        if (!writeTableLine(writer, dateText, weightText)) {
             if (problem)
                 *problem = u"体重の記録 %1 行目を保存できません。"_s.arg(i + 1);
             return {};
         }
-        writer.date(entry.date);
-        writer.real(entry.weight);
-        writer.endRecord();
     }
     return bytesOf(writer, problem);
 }

@@ -40,6 +40,10 @@ struct LogEntry
 // A log line written from the settings screen's table: the "yyyymmdd" text as a date without time
 // of day and the weight text read as a number. False when either text does not convert.
 bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEntry &entry);
+// That log line written as a record. Texts in the table's own formats ("yyyymmdd" of a real day,
+// "###.0") go into their fields as they are, which gives the bytes of the round trip through
+// numbers without its cost; any other texts take that round trip. False when they do not convert.
+bool writeTableLine(FieldWriter &writer, QStringView dateText, QStringView weightText);
 
 // The whole yourdata.csv as written by the settings save and the exit save: the nine lines from
 // the slots, then one line per table row, row 1 first. `rowTexts(i)` gives row i's date and
@@ -47,10 +51,11 @@ bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEnt
 // altered); `problem` then says why.
 using RowTexts = std::function<std::pair<QString, QString>(qsizetype)>;
 QByteArray yourDataBytes(qsizetype rowCount, const RowTexts &rowTexts, QString *problem);
-// The same from rows that convert themselves: `rowEntry(i, entry)` fills row i's log line and
-// returns false when the row's texts do not convert (see logEntryFromTableTexts).
-using RowEntries = std::function<bool(qsizetype, LogEntry &)>;
-QByteArray yourDataBytes(qsizetype rowCount, const RowEntries &rowEntry, QString *problem);
+// The same from views of the rows' texts, each valid until the next call, which spares a copy of
+// every text: the settings screen's save.
+using RowTextViews = std::function<std::pair<QStringView, QStringView>(qsizetype)>;
+QByteArray yourDataBytesFromViews(qsizetype rowCount, const RowTextViews &rowTexts,
+                                  QString *problem);
 
 // The log as read by the settings screen: the header into the slots, then each entry handed to
 // `take` in file order until the end of the file, so that the entries go straight to where they

@@ -38,6 +38,18 @@ constexpr CivilDate civilOfSerial(qint64 serial)
     return {static_cast<int>(yearOfEra + era * 400 + (month <= 2)), month, day};
 }
 
+// Whether the numbers name a day, as QDate::isValid says, by arithmetic for the years 1 to 9999.
+bool isCalendarDay(int year, int month, int day)
+{
+    if (year < 1 || year > 9999)
+        return QDate::isValid(year, month, day);
+    static constexpr int monthLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= monthLengths[month - 1] + (month == 2 && leap);
+}
+
 constexpr qint64 firstArithmeticSerial = serialOfCivil(1, 1, 1);
 constexpr qint64 lastArithmeticSerial = serialOfCivil(9999, 12, 31);
 static_assert(serialOfCivil(1899, 12, 30) == 0 && serialOfCivil(2008, 1, 1) == 39448);
@@ -76,7 +88,7 @@ CivilDate civilFromSerial(DateSerial serial)
 
 std::optional<DateSerial> serialFromCivil(int year, int month, int day)
 {
-    if (!QDate::isValid(year, month, day))
+    if (!isCalendarDay(year, month, day))
         return std::nullopt;
     if (year >= 1 && year <= 9999)
         return static_cast<DateSerial>(serialOfCivil(year, month, day));
@@ -125,7 +137,7 @@ std::optional<CivilDate> civilFromEightDigits(QStringView text)
     }
     const CivilDate civil{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3],
                           digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]};
-    if (!QDate::isValid(civil.year, civil.month, civil.day))
+    if (!isCalendarDay(civil.year, civil.month, civil.day))
         return std::nullopt;
     return civil;
 }

@@ -69,10 +69,12 @@ bool saveYourData(Form2 &settings)
     QTableView *table = settings.MSFlexGrid1;
     table->hide();
     QString problem;
-    const QByteArray bytes = yourDataBytes(
+    CellText::Buffer date, weight;
+    const QByteArray bytes = yourDataBytesFromViews(
         weights.entryCount(),
-        [&](qsizetype i, LogEntry &entry) {
-            return weights.logEntry(static_cast<int>(i) + 1, entry);
+        [&](qsizetype i) {
+            const WeightTableModel::Entry &row = weights.entry(static_cast<int>(i) + 1);
+            return std::pair(row.date.view(date), row.weight.view(weight));
         },
         &problem);
     table->setCurrentIndex(weights.index(0, 1));

@@ -58,13 +58,6 @@ double WeightTableModel::weightNumber(int row) const
     return rows.at(row - 1).weight.number().value_or(0);
 }
 
-bool WeightTableModel::logEntry(int row, LogEntry &entry) const
-{
-    const Entry &cells = rows.at(row - 1);
-    CellText::Buffer date, weight;
-    return logEntryFromTableTexts(cells.date.view(date), cells.weight.view(weight), entry);
-}
-
 void WeightTableModel::setEntries(std::vector<Entry> entries)
 {
     beginResetModel();

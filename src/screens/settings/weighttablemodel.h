@@ -9,7 +9,6 @@
 // every operation stays instant with a log of 100,000 entries.
 
 #include "celltext.h"
-#include "state/datafiles.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -38,8 +37,8 @@ public:
     QString dateText(int row) const;
     QString weightText(int row) const;
     double weightNumber(int row) const; // the weight text as a number (0 when it is none)
-    // The row as a log line of the data file; false when its texts do not convert.
-    bool logEntry(int row, LogEntry &entry) const;
+    // The row's cells as they are held, for reading many rows without copying their texts.
+    const Entry &entry(int row) const { return rows.at(row - 1); }
 
     // Replaces all rows at once (the loader); no row is marked afterwards.
     void setEntries(std::vector<Entry> entries);
