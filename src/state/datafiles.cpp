@@ -306,20 +306,32 @@ QString keepUnreadableFile(const QString &path, const QDateTime &now)
     return QDir().rename(path, kept) ? kept : QString();
 }
 
+bool readSettingsHeaderOf(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return false;
+    // Up to the last line end, no field is cut: one that reads there reads the same in the file.
+    const QByteArray start = file.read(HeaderReadSize);
+    const qsizetype lineEnd = start.lastIndexOf('\n');
+    if (FieldReader lines(QByteArrayView(start).first(lineEnd + 1)); readSettingsHeader(lines))
+        return true;
+    const QByteArray bytes = start + file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    FieldReader whole(bytes);
+    return readSettingsHeader(whole);
+}
+
 void loadDataFilesWithRecovery(const QDateTime &now)
 {
-    QByteArray bytes;
-    bool readable = readFileBytes(yourDataPath(), bytes);
-    if (readable) {
-        FieldReader reader(bytes);
-        readable = readSettingsHeader(reader);
-    }
-    if (!readable) {
+    if (!readSettingsHeaderOf(yourDataPath())) {
         keepUnreadableFile(yourDataPath(), now);
         writeDefaultSettingsFile(now);
     }
 
-    readable = readFileBytes(customDataPath(), bytes);
+    QByteArray bytes;
+    bool readable = readFileBytes(customDataPath(), bytes);
     if (readable) {
         FieldReader reader(bytes);
         readable = readTemplate(reader);
@@ -365,9 +377,5 @@ bool writeNewDietFiles(QString *error)
 
 bool rereadSettingsHeader()
 {
-    QByteArray bytes;
-    if (!readFileBytes(yourDataPath(), bytes))
-        return false;
-    FieldReader reader(bytes);
-    return readSettingsHeader(reader);
+    return readSettingsHeaderOf(yourDataPath());
 }

@@ -72,6 +72,12 @@ struct LogFileContents
 };
 LogFileContents readLogFile(QByteArrayView bytes);
 
+// The nine header lines of a yourdata.csv into the slots, all or nothing, read from the start of
+// the file (the whole file only when they do not stand in its first HeaderReadSize bytes), so
+// that a long log is not read for them. False when the file or its header cannot be read.
+inline constexpr qsizetype HeaderReadSize = 64 * 1024;
+bool readSettingsHeaderOf(const QString &path);
+
 // Whole-file access. Reading fails for a missing file, a directory and an unreadable one.
 bool readFileBytes(const QString &path, QByteArray &bytes);
 bool saveFile(const QString &path, const QByteArray &bytes, QString *error);

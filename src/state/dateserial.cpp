@@ -1,6 +1,7 @@
 #include "dateserial.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -10,32 +11,34 @@ constexpr double secondsPerDay = 86400.0;
 constexpr double serialLimit = 3.0e6; // about 8,000 years either side: far beyond any real diary
 
 // Days from 1899-12-30 to a day of the proleptic Gregorian calendar and back, by the
-// days-from-civil method. Used for the years 1 to 9999 only: QDate, which has no year 0, takes
-// over beyond them.
-constexpr qint64 daysFromEpochEra = 693899; // from 0000-03-01 to 1899-12-30
+// days-from-civil method. Used for the years 1 to 9999 only, where every count is positive from
+// 0000-03-01 on and fits 32 bits unsigned (whose divisions are the cheapest); QDate, which has no
+// year 0, takes over beyond them.
+constexpr std::uint32_t daysFromEraStart = 693899; // from 0000-03-01 to 1899-12-30
 
 constexpr qint64 serialOfCivil(int year, int month, int day)
 {
-    year -= month <= 2;
-    const qint64 era = year / 400; // years from 0 on only
-    const qint64 yearOfEra = year - era * 400;
-    const qint64 dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const qint64 dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - daysFromEpochEra;
+    const auto y = static_cast<std::uint32_t>(year - (month <= 2));
+    const auto m = static_cast<std::uint32_t>(month);
+    const std::uint32_t era = y / 400;
+    const std::uint32_t yearOfEra = y - era * 400;
+    const std::uint32_t dayOfYear = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + day - 1;
+    const std::uint32_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return qint64(era) * 146097 + dayOfEra - daysFromEraStart;
 }
 
 constexpr CivilDate civilOfSerial(qint64 serial)
 {
-    const qint64 days = serial + daysFromEpochEra;
-    const qint64 era = days / 146097;
-    const qint64 dayOfEra = days - era * 146097;
-    const qint64 yearOfEra =
+    const auto days = static_cast<std::uint32_t>(serial + daysFromEraStart);
+    const std::uint32_t era = days / 146097;
+    const std::uint32_t dayOfEra = days - era * 146097;
+    const std::uint32_t yearOfEra =
         (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const qint64 dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const qint64 shiftedMonth = (5 * dayOfYear + 2) / 153;
+    const std::uint32_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::uint32_t shiftedMonth = (5 * dayOfYear + 2) / 153;
     const int day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
     const int month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
-    return {static_cast<int>(yearOfEra + era * 400 + (month <= 2)), month, day};
+    return {static_cast<int>(yearOfEra + era * 400) + (month <= 2), month, day};
 }
 
 // Whether the numbers name a day, as QDate::isValid says, by arithmetic for the years 1 to 9999.

@@ -51,32 +51,11 @@ CellText::CellText(const CellText &other)
         takeBytesOf(other);
 }
 
-CellText::CellText(CellText &&other) noexcept
-{
-    takeBytesOf(other);
-    other.length = 0;
-}
-
 CellText &CellText::operator=(const CellText &other)
 {
     if (this != &other)
         *this = CellText(other);
     return *this;
-}
-
-CellText &CellText::operator=(CellText &&other) noexcept
-{
-    if (this != &other) {
-        release();
-        takeBytesOf(other);
-        other.length = 0;
-    }
-    return *this;
-}
-
-CellText::~CellText()
-{
-    release();
 }
 
 QString CellText::toString() const
@@ -108,15 +87,7 @@ QString *CellText::heapText() const
     return text;
 }
 
-void CellText::takeBytesOf(const CellText &other)
+void CellText::deleteHeapText()
 {
-    std::memcpy(chars, other.chars, sizeof chars);
-    length = other.length;
-}
-
-void CellText::release()
-{
-    if (length == OnHeap)
-        delete heapText();
-    length = 0;
+    delete heapText();
 }
