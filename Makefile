@@ -34,3 +34,14 @@ bench: deps
 
 clean:
 	rm -rf $(BUILD)
+
+.PHONY: install package
+
+# Installs the program, its menu entry and its icons below PREFIX (default /usr/local);
+# DESTDIR=... stages the install in another folder.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Builds the Debian package $(BUILD)/tolmishiki_<version>_<architecture>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB

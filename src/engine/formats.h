@@ -1,6 +1,6 @@
 #pragma once
 
-// The display forms of the main screen (Part 2.1) besides "##0.0", which is formatTenths of
+// The display forms of the main screen besides "##0.0", which is formatTenths of
 // state/numbers.h.
 
 #include "state/state.h"

@@ -4,7 +4,7 @@
 
 namespace {
 
-// The tables as Part 2.2 writes them (extracted from the specification's text, not retyped).
+// The 23 level names of every mode, level 0 first.
 
 // kitten
 const LevelNameTable KittenNames = {

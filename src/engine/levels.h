@@ -1,6 +1,6 @@
 #pragma once
 
-// Level modes (Part 2.2): the 23 level names of each mode, the level index and the picture stage
+// Level modes: the 23 level names of each mode, the level index and the picture stage
 // of an achievement rate, and which of the twelve progress pictures a stage shows.
 
 #include <QString>

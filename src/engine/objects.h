@@ -1,11 +1,11 @@
 #pragma once
 
-// Lost-weight equivalents (Part 2.3): the change line, the lost weight in kilograms followed by an
+// Lost-weight equivalents: the change line, the lost weight in kilograms followed by an
 // everyday object of about that weight, or a cheer when nothing has been lost.
 //
 // The lookup works on any table given to it, so it can be tried on a few rows; the main screen
-// hands it the whole WeightObjectTable. For a table of n rows, "the second-to-last row (501)" of
-// the Part is row n - 2 and "the last row (502)" is row n - 1.
+// hands it the whole WeightObjectTable. For a table of n rows the anchor stops at row n - 2 (501
+// of the whole table) and the range at row n - 1 (502).
 
 #include "objecttable.h"
 

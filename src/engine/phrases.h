@@ -1,6 +1,6 @@
 #pragma once
 
-// The phrase of the day (Part 2.4) for the phrase line of the main screen.
+// The phrase of the day for the phrase line of the main screen.
 
 #include "phrasetable.h"
 

@@ -14,10 +14,28 @@
 #include <QDir>
 #include <QIcon>
 
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Start-up carries on without the files it could not write; the user learns which and why.
+void reportUnwrittenFiles(const std::vector<FileWriteFailure> &failures)
+{
+    if (failures.empty())
+        return;
+    QString text = u"データファイルを作成できませんでした。"_s;
+    for (const FileWriteFailure &failure : failures)
+        text +=
+            u"\n保存先: %1\n理由: %2"_s.arg(QDir::toNativeSeparators(failure.path), failure.reason);
+    platform().showMessage(text);
+}
+
+} // namespace
+
 void startProgram()
 {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/chick.xpm")));
-    prepareDataAtStartup(QDir::currentPath(), platform().now());
+    reportUnwrittenFiles(prepareDataAtStartup(QDir::currentPath(), platform().now()));
 
     if (setupDone() == 0) {
         auto *page1 = new Form5;

@@ -282,10 +282,15 @@ bool readFileBytes(const QString &path, QByteArray &bytes)
 bool saveFile(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    ok = ok && file.write(bytes) == bytes.size();
-    // commit() does not look at errors of the final flush (a full disk), so flush first.
-    ok = ok && file.flush();
+    // Unbuffered, so that commit() has nothing left to flush (it would not look at the errors of
+    // that flush), and written until every byte is down: after a short write (a nearly full disk)
+    // the next one fails with the system's reason, which the caller passes on to the user.
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qsizetype done = 0; ok && done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        ok = written > 0;
+        done += written;
+    }
     ok = ok && file.commit();
     if (!ok) {
         if (error)
@@ -323,11 +328,14 @@ bool readSettingsHeaderOf(const QString &path)
     return readSettingsHeader(whole);
 }
 
-void loadDataFilesWithRecovery(const QDateTime &now)
+std::vector<FileWriteFailure> loadDataFilesWithRecovery(const QDateTime &now)
 {
+    std::vector<FileWriteFailure> failures;
+    QString error;
     if (!readSettingsHeaderOf(yourDataPath())) {
         keepUnreadableFile(yourDataPath(), now);
-        writeDefaultSettingsFile(now);
+        if (!writeDefaultSettingsFile(now, &error))
+            failures.push_back({yourDataPath(), error});
     }
 
     QByteArray bytes;
@@ -338,8 +346,10 @@ void loadDataFilesWithRecovery(const QDateTime &now)
     }
     if (!readable) {
         keepUnreadableFile(customDataPath(), now);
-        writeDefaultTemplateFile();
+        if (!writeDefaultTemplateFile(&error))
+            failures.push_back({customDataPath(), error});
     }
+    return failures;
 }
 
 bool writeDefaultSettingsFile(const QDateTime &now, QString *error)
@@ -363,16 +373,16 @@ bool saveTemplateFile(QString *error)
 
 bool writeNewDietFiles(QString *error)
 {
+    resetTemplateToDefaults();
+    if (!saveTemplateFile(error))
+        return false;
     FieldWriter writer;
     writeSettingsHeader(writer);
     writer.date(declarationDate());
     writer.real(startWeight());
     writer.endRecord();
     QString problem;
-    if (!writeOrReport(yourDataPath(), bytesOf(writer, &problem), problem, error))
-        return false;
-    resetTemplateToDefaults();
-    return saveTemplateFile(error);
+    return writeOrReport(yourDataPath(), bytesOf(writer, &problem), problem, error);
 }
 
 bool rereadSettingsHeader()

@@ -87,18 +87,27 @@ bool saveFile(const QString &path, const QByteArray &bytes, QString *error);
 // text when nothing was there or the rename failed.
 QString keepUnreadableFile(const QString &path, const QDateTime &now);
 
+// A data file that could not be written, and the reason.
+struct FileWriteFailure
+{
+    QString path;
+    QString reason;
+};
+
 // The start-up loader: the nine header lines of yourdata.csv, then customdata.csv. An unreadable
 // file is kept aside and replaced by the default file (slots set to their defaults first); a
 // missing file is simply created. `now` dates the default log entry and the kept files' names.
-void loadDataFilesWithRecovery(const QDateTime &now);
+// Returns the default files that could not be written.
+std::vector<FileWriteFailure> loadDataFilesWithRecovery(const QDateTime &now);
 
 // The default writers and the other fixed writers. Each returns false and fills `error` when the
 // file could not be written.
 bool writeDefaultSettingsFile(const QDateTime &now, QString *error = nullptr);
 bool writeDefaultTemplateFile(QString *error = nullptr);
 bool saveTemplateFile(QString *error);
-// The first-run wizard's start: yourdata.csv with the single declaration entry, then the default
-// template (after resetting the template slots).
+// The first-run wizard's start: the default template (after resetting the template slots), then
+// yourdata.csv with the single declaration entry. yourdata.csv comes last because it declares the
+// diet: when either write fails, the diet is not declared on disk.
 bool writeNewDietFiles(QString *error);
 
 // The main screen's re-read of the nine header lines. On failure the slots keep their values.

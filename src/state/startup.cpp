@@ -6,12 +6,13 @@
 
 #include <QDir>
 
-void prepareDataAtStartup(const QString &workingDirectory, const QDateTime &now)
+std::vector<FileWriteFailure> prepareDataAtStartup(const QString &workingDirectory,
+                                                   const QDateTime &now)
 {
     randomPhraseOn = 1;
     dataRoot = workingDirectory;
     QDir(dataRoot).mkdir(QStringLiteral("tolmidata")); // an existing directory is fine
-    loadDataFilesWithRecovery(now);
+    return loadDataFilesWithRecovery(now);
 }
 
 void keepWindowOnScreen(std::optional<QSize> screenTwips)

@@ -3,14 +3,19 @@
 // The parts of start-up that decide, without any window: capturing the working directory, loading
 // the data files, keeping the saved window position on the screen and the deadline check.
 
+#include "datafiles.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QSize>
 #include <QString>
 #include <optional>
+#include <vector>
 
-// Steps 1 to 4: the phrase flag, dataRoot, the data directory and both data files.
-void prepareDataAtStartup(const QString &workingDirectory, const QDateTime &now);
+// Steps 1 to 4: the phrase flag, dataRoot, the data directory and both data files. Returns the
+// default files that could not be written.
+std::vector<FileWriteFailure> prepareDataAtStartup(const QString &workingDirectory,
+                                                   const QDateTime &now);
 
 // Keeps windowLeft/windowTop on a screen of the given size in twips (in memory only).
 void keepWindowOnScreen(std::optional<QSize> screenTwips);

@@ -1,4 +1,4 @@
-// Part 2.1's display forms: "##0.0" (formatTenths of state/numbers.h), "yy年mm月dd日" and W(n).
+// The main screen's display forms: "##0.0" (formatTenths of state/numbers.h), "yy年mm月dd日" and W(n).
 #include "engine/formats.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"

@@ -1,5 +1,5 @@
-// Part 2.2: the level index and picture stage at their edges, the visible pictures of each stage,
-// and the name tables checked against the Part's text.
+// The level index and picture stage at their edges, the visible pictures of each stage,
+// and the name tables checked against the names as written.
 #include "engine/levels.h"
 
 #include <QString>
@@ -16,7 +16,7 @@ struct NameCheck
     const char *table;
     int levelMode;
     int sex;
-    QString names[4]; // levels 0, 10, 21 and 22, copied from the Part's tables
+    QString names[4]; // levels 0, 10, 21 and 22, copied from the name tables as written
 };
 
 // clang-format off
@@ -95,7 +95,7 @@ TEST(Levels, PictureStageAtItsEdges)
 
 TEST(Levels, EachStageShowsOnePictureInEachPlace)
 {
-    // Part 2.2's table: the visible Image1 elements of each stage.
+    // The visible Image1 elements of each stage.
     const std::array<std::array<bool, 12>, 7> expected = {{
         {0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1},
         {1, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1},

@@ -1,4 +1,4 @@
-// Part 2.1: the main-screen computation, its steps in order, the worked example, the target-line
+// The main-screen computation, its steps in order, the worked example, the target-line
 // cases, and finite readable lines from state that breaks the refresh's precondition.
 #include "engine/mainscreen.h"
 #include "engine/objecttable.h"
@@ -27,7 +27,7 @@ std::array<bool, 12> stageOnePictures()
 class MainScreen : public TolmiTest
 {
 protected:
-    // The worked example of Part 2.1.
+    // The worked example: a diet of 80 kg towards 60 kg, three days in.
     void SetUp() override
     {
         TolmiTest::SetUp();

@@ -1,4 +1,4 @@
-// Part 2.3: the lost grams, the gained-weight texts, and the lookup (anchor, bound, range end,
+// The lost grams, the gained-weight texts, and the lookup (anchor, bound, range end,
 // pick, cheer override) on small tables and on the whole WeightObjectTable, with scripted draws.
 #include "engine/objects.h"
 #include "scripteddraws.h"
@@ -142,7 +142,7 @@ TEST(Objects, TinyTablesAndWildDrawsStayInside)
     EXPECT_EQ(draws.taken, 6u);
 }
 
-// The examples table of Part 2.3 on the whole table, with showSign = 1.
+// The worked lookup examples on the whole table, with showSign = 1.
 
 TEST(Objects, ExampleOneHundredGrams)
 {

@@ -1,4 +1,4 @@
-// Part 2.4: the draw of the phrase of the day, entry 0 right after a new diet and never otherwise,
+// The draw of the phrase of the day, entry 0 right after a new diet and never otherwise,
 // with the draw made in either case.
 #include "engine/phrases.h"
 #include "scripteddraws.h"

@@ -10,6 +10,7 @@
 #include "screens/settings/weighttablemodel.h"
 #include "state/datafiles.h"
 #include "state/state.h"
+#include "support/samplediet.h"
 #include "support/tolmitest.h"
 
 #include <QApplication>
@@ -30,20 +31,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// A declared diet: 80 kg on 2008-10-17, aiming at 60 kg, one later weighing; the main screen at
-// top 1200, left 2400.
-const QByteArray dietFile = "1,80\r\n"
-                            "0,60\r\n"
-                            "0,170\r\n"
-                            "0,100\r\n"
-                            "1200,100\r\n"
-                            "2400,\"www.5ch.net\"\r\n"
-                            "255,\"URL2\"\r\n"
-                            "16711680,#2008-10-17#\r\n"
-                            "0,#2008-01-02#\r\n"
-                            "#2008-10-20#,78\r\n"
-                            "#2008-10-17#,80\r\n";
 
 class Form1Test : public TolmiTest
 {

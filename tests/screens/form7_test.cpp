@@ -10,6 +10,7 @@
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/state.h"
+#include "support/samplediet.h"
 #include "support/tolmitest.h"
 
 #include <QDir>
@@ -23,18 +24,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QByteArray dietFile = "1,80\r\n"
-                            "0,60\r\n"
-                            "0,170\r\n"
-                            "0,100\r\n"
-                            "1200,100\r\n"
-                            "2400,\"www.5ch.net\"\r\n"
-                            "255,\"URL2\"\r\n"
-                            "16711680,#2008-10-17#\r\n"
-                            "0,#2008-01-02#\r\n"
-                            "#2008-10-20#,78\r\n"
-                            "#2008-10-17#,80\r\n";
 
 // The file with line `index` (0-based) replaced.
 QByteArray withLine(QByteArray bytes, int index, const QByteArray &line)

@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "engine/formats.h"
 #include "form1.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
@@ -52,19 +53,6 @@ WinLossRecord markWeighings(const WeightTableModel &log, double target)
         }
     }
     return record;
-}
-
-// The decimal digits of a count in their full-width forms (０ to ９, and － for a minus).
-QString fullWidthNumber(int value)
-{
-    QString text = QString::number(value);
-    for (QChar &c : text) {
-        if (c.isDigit())
-            c = QChar(0xFF10 + c.digitValue());
-        else if (c == u'-')
-            c = QChar(0xFF0D);
-    }
-    return text;
 }
 
 } // namespace
