@@ -40,6 +40,14 @@ fuzz: deps
 		-max_len=8192 -timeout=10 -dict=fuzz/datafiles.dict \
 		-artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/corpus fuzz/crashes
 
+# The benchmark program in a separate optimised build, so that the build above stays as it is.
+# BENCH_ARGS passes Google Benchmark flags, e.g. BENCH_ARGS=--benchmark_filter=read.
+BENCH_BUILD ?= build-bench
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOLMI_BENCH=ON
+	cmake --build $(BENCH_BUILD) --parallel --target tolmi_bench
+	./$(BENCH_BUILD)/bench/tolmi_bench $(BENCH_ARGS)
+
 clean:
 	rm -rf $(BUILD)
 

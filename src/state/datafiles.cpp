@@ -54,6 +54,29 @@ QByteArray templateBytes(QString *problem)
     return bytesOf(writer, problem);
 }
 
+// "###.0" with up to 14 whole digits and no leading zero, appended to `out` as a real is written:
+// without a trailing ".0", and "0" for ".0". False (and nothing appended) for any other text.
+bool appendWeightField(QStringView text, char *&out)
+{
+    const qsizetype point = text.size() - 2;
+    if (point < 0 || point > 14 || text[point] != u'.' || (point > 0 && text[0] == u'0'))
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i != point && (text[i] < u'0' || text[i] > u'9'))
+            return false;
+    }
+    for (qsizetype i = 0; i < point; ++i)
+        *out++ = static_cast<char>(text[i].unicode());
+    const char tenth = static_cast<char>(text[point + 1].unicode());
+    if (tenth != '0') {
+        *out++ = '.';
+        *out++ = tenth;
+    } else if (point == 0) {
+        *out++ = '0';
+    }
+    return true;
+}
+
 } // namespace
 
 QString dataDirectory()
@@ -158,51 +181,92 @@ void resetTemplateToDefaults()
 
 bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEntry &entry)
 {
-    const std::optional<QDate> date = dateFromEightDigits(dateText);
+    const std::optional<CivilDate> day = civilFromEightDigits(dateText);
     const std::optional<double> weight = parseNumber(weightText);
-    if (!date || !weight)
+    if (!day || !weight)
         return false;
-    entry = {serialFromDate(*date), *weight};
+    entry = {*serialFromCivil(day->year, day->month, day->day), *weight};
+    return true;
+}
+
+bool writeTableLine(FieldWriter &writer, QStringView dateText, QStringView weightText)
+{
+    // A date of a four-digit year is "#yyyy-mm-dd#": the text's own digits.
+    char line[32];
+    char *out = line;
+    const bool direct = civilFromEightDigits(dateText).has_value();
+    if (direct) {
+        *out++ = '#';
+        for (int i = 0; i < 8; ++i) {
+            *out++ = static_cast<char>(dateText[i].unicode());
+            if (i == 3 || i == 5)
+                *out++ = '-';
+        }
+        *out++ = '#';
+        *out++ = ',';
+    }
+    if (direct && appendWeightField(weightText, out)) {
+        writer.writtenFields(QByteArrayView(line, out - line));
+    } else {
+        LogEntry entry;
+        if (!logEntryFromTableTexts(dateText, weightText, entry))
+            return false;
+        writer.date(entry.date);
+        writer.real(entry.weight);
+    }
+    writer.endRecord();
     return true;
 }
 
 QByteArray yourDataBytes(qsizetype rowCount, const RowTexts &rowTexts, QString *problem)
+{
+    std::pair<QString, QString> texts;
+    return yourDataBytesFromViews(
+        rowCount,
+        [&](qsizetype i) {
+            texts = rowTexts(i);
+            return std::pair<QStringView, QStringView>(texts.first, texts.second);
+        },
+        problem);
+}
+
+QByteArray yourDataBytesFromViews(qsizetype rowCount, const RowTextViews &rowTexts,
+                                  QString *problem)
 {
     FieldWriter writer;
     writer.reserve(512 + rowCount * 20);
     writeSettingsHeader(writer);
     for (qsizetype i = 0; i < rowCount; ++i) {
         const auto [dateText, weightText] = rowTexts(i);
-        LogEntry entry;
-        if (!logEntryFromTableTexts(dateText, weightText, entry)) {
+        if (!writeTableLine(writer, dateText, weightText)) {
             if (problem)
                 *problem = u"体重の記録 %1 行目を保存できません。"_s.arg(i + 1);
             return {};
         }
-        writer.date(entry.date);
-        writer.real(entry.weight);
-        writer.endRecord();
     }
     return bytesOf(writer, problem);
+}
+
+bool readLog(QByteArrayView bytes, const std::function<void(const LogEntry &)> &take)
+{
+    FieldReader reader(bytes);
+    if (!readSettingsHeader(reader))
+        return false;
+    while (!reader.atEnd()) {
+        LogEntry entry;
+        if (!reader.readDate(entry.date) || !reader.readReal(entry.weight))
+            return false;
+        take(entry);
+    }
+    return true;
 }
 
 LogFileContents readLogFile(QByteArrayView bytes)
 {
     LogFileContents contents;
-    FieldReader reader(bytes);
-    if (!readSettingsHeader(reader)) {
-        contents.damaged = true;
-        return contents;
-    }
     contents.entries.reserve(bytes.size() / 19 + 1);
-    while (!reader.atEnd()) {
-        LogEntry entry;
-        if (!reader.readDate(entry.date) || !reader.readReal(entry.weight)) {
-            contents.damaged = true;
-            break;
-        }
-        contents.entries.push_back(entry);
-    }
+    contents.damaged =
+        !readLog(bytes, [&](const LogEntry &entry) { contents.entries.push_back(entry); });
     return contents;
 }
 
@@ -247,23 +311,35 @@ QString keepUnreadableFile(const QString &path, const QDateTime &now)
     return QDir().rename(path, kept) ? kept : QString();
 }
 
+bool readSettingsHeaderOf(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return false;
+    // Up to the last line end, no field is cut: one that reads there reads the same in the file.
+    const QByteArray start = file.read(HeaderReadSize);
+    const qsizetype lineEnd = start.lastIndexOf('\n');
+    if (FieldReader lines(QByteArrayView(start).first(lineEnd + 1)); readSettingsHeader(lines))
+        return true;
+    const QByteArray bytes = start + file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    FieldReader whole(bytes);
+    return readSettingsHeader(whole);
+}
+
 std::vector<FileWriteFailure> loadDataFilesWithRecovery(const QDateTime &now)
 {
     std::vector<FileWriteFailure> failures;
     QString error;
-    QByteArray bytes;
-    bool readable = readFileBytes(yourDataPath(), bytes);
-    if (readable) {
-        FieldReader reader(bytes);
-        readable = readSettingsHeader(reader);
-    }
-    if (!readable) {
+    if (!readSettingsHeaderOf(yourDataPath())) {
         keepUnreadableFile(yourDataPath(), now);
         if (!writeDefaultSettingsFile(now, &error))
             failures.push_back({yourDataPath(), error});
     }
 
-    readable = readFileBytes(customDataPath(), bytes);
+    QByteArray bytes;
+    bool readable = readFileBytes(customDataPath(), bytes);
     if (readable) {
         FieldReader reader(bytes);
         readable = readTemplate(reader);
@@ -311,9 +387,5 @@ bool writeNewDietFiles(QString *error)
 
 bool rereadSettingsHeader()
 {
-    QByteArray bytes;
-    if (!readFileBytes(yourDataPath(), bytes))
-        return false;
-    FieldReader reader(bytes);
-    return readSettingsHeader(reader);
+    return readSettingsHeaderOf(yourDataPath());
 }

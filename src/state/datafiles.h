@@ -40,6 +40,10 @@ struct LogEntry
 // A log line written from the settings screen's table: the "yyyymmdd" text as a date without time
 // of day and the weight text read as a number. False when either text does not convert.
 bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEntry &entry);
+// That log line written as a record. Texts in the table's own formats ("yyyymmdd" of a real day,
+// "###.0") go into their fields as they are, which gives the bytes of the round trip through
+// numbers without its cost; any other texts take that round trip. False when they do not convert.
+bool writeTableLine(FieldWriter &writer, QStringView dateText, QStringView weightText);
 
 // The whole yourdata.csv as written by the settings save and the exit save: the nine lines from
 // the slots, then one line per table row, row 1 first. `rowTexts(i)` gives row i's date and
@@ -47,16 +51,32 @@ bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEnt
 // altered); `problem` then says why.
 using RowTexts = std::function<std::pair<QString, QString>(qsizetype)>;
 QByteArray yourDataBytes(qsizetype rowCount, const RowTexts &rowTexts, QString *problem);
+// The same from views of the rows' texts, each valid until the next call, which spares a copy of
+// every text: the settings screen's save.
+using RowTextViews = std::function<std::pair<QStringView, QStringView>(qsizetype)>;
+QByteArray yourDataBytesFromViews(qsizetype rowCount, const RowTextViews &rowTexts,
+                                  QString *problem);
 
-// The log as read by the settings screen: the header into the slots, then entries until the end
-// of the file. `damaged` is set when the header or a record could not be read; the entries read
-// before the damage are kept, and a damaged header leaves the slots as they were.
+// The log as read by the settings screen: the header into the slots, then each entry handed to
+// `take` in file order until the end of the file, so that the entries go straight to where they
+// are kept. Returns false when the header or a record could not be read (the file is damaged);
+// the entries read before the damage have been handed over, and a damaged header leaves the slots
+// as they were.
+bool readLog(QByteArrayView bytes, const std::function<void(const LogEntry &)> &take);
+
+// The same, collected.
 struct LogFileContents
 {
     std::vector<LogEntry> entries;
     bool damaged = false;
 };
 LogFileContents readLogFile(QByteArrayView bytes);
+
+// The nine header lines of a yourdata.csv into the slots, all or nothing, read from the start of
+// the file (the whole file only when they do not stand in its first HeaderReadSize bytes), so
+// that a long log is not read for them. False when the file or its header cannot be read.
+inline constexpr qsizetype HeaderReadSize = 64 * 1024;
+bool readSettingsHeaderOf(const QString &path);
 
 // Whole-file access. Reading fails for a missing file, a directory and an unreadable one.
 bool readFileBytes(const QString &path, QByteArray &bytes);

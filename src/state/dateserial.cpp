@@ -1,11 +1,62 @@
 #include "dateserial.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
+
 const QDate epoch(1899, 12, 30);
 constexpr double secondsPerDay = 86400.0;
+constexpr double serialLimit = 3.0e6; // about 8,000 years either side: far beyond any real diary
+
+// Days from 1899-12-30 to a day of the proleptic Gregorian calendar and back, by the
+// days-from-civil method. Used for the years 1 to 9999 only, where every count is positive from
+// 0000-03-01 on and fits 32 bits unsigned (whose divisions are the cheapest); QDate, which has no
+// year 0, takes over beyond them.
+constexpr std::uint32_t daysFromEraStart = 693899; // from 0000-03-01 to 1899-12-30
+
+constexpr qint64 serialOfCivil(int year, int month, int day)
+{
+    const auto y = static_cast<std::uint32_t>(year - (month <= 2));
+    const auto m = static_cast<std::uint32_t>(month);
+    const std::uint32_t era = y / 400;
+    const std::uint32_t yearOfEra = y - era * 400;
+    const std::uint32_t dayOfYear = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + day - 1;
+    const std::uint32_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return qint64(era) * 146097 + dayOfEra - daysFromEraStart;
+}
+
+constexpr CivilDate civilOfSerial(qint64 serial)
+{
+    const auto days = static_cast<std::uint32_t>(serial + daysFromEraStart);
+    const std::uint32_t era = days / 146097;
+    const std::uint32_t dayOfEra = days - era * 146097;
+    const std::uint32_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::uint32_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::uint32_t shiftedMonth = (5 * dayOfYear + 2) / 153;
+    const int day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+    const int month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+    return {static_cast<int>(yearOfEra + era * 400) + (month <= 2), month, day};
+}
+
+// Whether the numbers name a day, as QDate::isValid says, by arithmetic for the years 1 to 9999.
+bool isCalendarDay(int year, int month, int day)
+{
+    if (year < 1 || year > 9999)
+        return QDate::isValid(year, month, day);
+    static constexpr int monthLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= monthLengths[month - 1] + (month == 2 && leap);
+}
+
+constexpr qint64 firstArithmeticSerial = serialOfCivil(1, 1, 1);
+constexpr qint64 lastArithmeticSerial = serialOfCivil(9999, 12, 31);
+static_assert(serialOfCivil(1899, 12, 30) == 0 && serialOfCivil(2008, 1, 1) == 39448);
+
 } // namespace
 
 DateSerial serialFromDate(QDate date)
@@ -25,22 +76,46 @@ QDate dateFromSerial(DateSerial serial)
     if (!std::isfinite(serial))
         return epoch;
     const double day = std::floor(serial);
-    const double limit = 3.0e6; // about 8,000 years either side: far beyond any real diary
-    return epoch.addDays(static_cast<qint64>(std::clamp(day, -limit, limit)));
+    return epoch.addDays(static_cast<qint64>(std::clamp(day, -serialLimit, serialLimit)));
 }
 
-QDateTime dateTimeFromSerial(DateSerial serial)
+CivilDate civilFromSerial(DateSerial serial)
+{
+    const double day = std::floor(serial);
+    if (day >= firstArithmeticSerial && day <= lastArithmeticSerial)
+        return civilOfSerial(static_cast<qint64>(day));
+    CivilDate civil;
+    dateFromSerial(serial).getDate(&civil.year, &civil.month, &civil.day);
+    return civil;
+}
+
+std::optional<DateSerial> serialFromCivil(int year, int month, int day)
+{
+    if (!isCalendarDay(year, month, day))
+        return std::nullopt;
+    if (year >= 1 && year <= 9999)
+        return static_cast<DateSerial>(serialOfCivil(year, month, day));
+    return serialFromDate(QDate(year, month, day));
+}
+
+DayAndTime dayAndTimeFromSerial(DateSerial serial)
 {
     if (!std::isfinite(serial))
-        return QDateTime(epoch, QTime(0, 0));
+        return {civilFromSerial(0), 0};
     double day = std::floor(serial);
     double seconds = std::round((serial - day) * secondsPerDay);
     if (seconds >= secondsPerDay) {
         day += 1;
         seconds = 0;
     }
-    const QDate date = dateFromSerial(day);
-    return QDateTime(date, QTime(0, 0).addSecs(static_cast<int>(seconds)));
+    return {civilFromSerial(day), static_cast<int>(seconds)};
+}
+
+QDateTime dateTimeFromSerial(DateSerial serial)
+{
+    const DayAndTime moment = dayAndTimeFromSerial(serial);
+    const CivilDate &day = moment.date;
+    return QDateTime(QDate(day.year, day.month, day.day), QTime(0, 0).addSecs(moment.seconds));
 }
 
 std::int16_t wholeDaysBetween(DateSerial from, DateSerial to)
@@ -53,18 +128,29 @@ std::int16_t wholeDaysBetween(DateSerial from, DateSerial to)
     return static_cast<std::int16_t>(std::clamp(days, low, high));
 }
 
-std::optional<QDate> dateFromEightDigits(QStringView text)
+std::optional<CivilDate> civilFromEightDigits(QStringView text)
 {
     if (text.size() != 8)
         return std::nullopt;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
+    int digits[8];
+    for (int i = 0; i < 8; ++i) {
+        if (text[i] < u'0' || text[i] > u'9')
             return std::nullopt;
+        digits[i] = text[i].unicode() - u'0';
     }
-    const QDate date(text.mid(0, 4).toInt(), text.mid(4, 2).toInt(), text.mid(6, 2).toInt());
-    if (!date.isValid())
+    const CivilDate civil{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3],
+                          digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]};
+    if (!isCalendarDay(civil.year, civil.month, civil.day))
         return std::nullopt;
-    return date;
+    return civil;
+}
+
+std::optional<QDate> dateFromEightDigits(QStringView text)
+{
+    const std::optional<CivilDate> civil = civilFromEightDigits(text);
+    if (!civil)
+        return std::nullopt;
+    return QDate(civil->year, civil->month, civil->day);
 }
 
 QString eightDigitsFromDate(QDate date)

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -45,32 +46,31 @@ bool parseDateTime(QByteArrayView text, DateSerial &value)
     auto number = [&](qsizetype from, qsizetype length, int &out) {
         if (from + length > text.size())
             return false;
-        const char *first = text.data() + from;
-        for (qsizetype i = 0; i < length; ++i) {
-            if (first[i] < '0' || first[i] > '9')
+        out = 0;
+        for (const char c : text.sliced(from, length)) {
+            if (c < '0' || c > '9')
                 return false;
+            out = out * 10 + (c - '0');
         }
-        return std::from_chars(first, first + length, out).ec == std::errc();
+        return true;
     };
     int year = 0, month = 0, day = 0;
     if (text.size() < 10 || text[4] != '-' || text[7] != '-' || !number(0, 4, year) ||
         !number(5, 2, month) || !number(8, 2, day))
         return false;
-    const QDate date(year, month, day);
-    if (!date.isValid())
+    const std::optional<DateSerial> date = serialFromCivil(year, month, day);
+    if (!date)
         return false;
     if (text.size() == 10) {
-        value = serialFromDate(date);
+        value = *date;
         return true;
     }
     int hour = 0, minute = 0, second = 0;
     if (text.size() != 19 || text[10] != ' ' || text[13] != ':' || text[16] != ':' ||
-        !number(11, 2, hour) || !number(14, 2, minute) || !number(17, 2, second))
+        !number(11, 2, hour) || !number(14, 2, minute) || !number(17, 2, second) ||
+        !QTime::isValid(hour, minute, second))
         return false;
-    const QTime time(hour, minute, second);
-    if (!time.isValid())
-        return false;
-    value = serialFromDateTime(QDateTime(date, time));
+    value = *date + (hour * 3600 + minute * 60 + second) / 86400.0;
     return true;
 }
 
@@ -102,6 +102,40 @@ char16_t windowsFromIcu(char16_t c)
     default:
         return c;
     }
+}
+
+// `count` decimal digits of a value that has no more, with leading zeros.
+char *digits(char *out, int value, int count)
+{
+    for (int i = count - 1; i >= 0; --i, value /= 10)
+        out[i] = char('0' + value % 10);
+    return out + count;
+}
+
+constexpr int RealBufferSize = 32;
+
+// A real's written form into `buffer`; returns its length. std::to_chars with a precision writes
+// exactly what printf's "%.15g" writes, without its locale and format parsing.
+int writeReal(double value, char (&buffer)[RealBufferSize])
+{
+    if (!std::isfinite(value) || value == 0) {
+        buffer[0] = '0';
+        return 1;
+    }
+    // Fifteen digits round the very largest reals up past the largest double, which would not
+    // read back; they are written as the largest fifteen-digit real instead.
+    constexpr double largestWritable = 1.79769313486231e308;
+    value = std::clamp(value, -largestWritable, largestWritable);
+    char *const end =
+        std::to_chars(buffer, buffer + RealBufferSize, value, std::chars_format::general, 15).ptr;
+    int length = static_cast<int>(end - buffer);
+    // No zero before the point: "0.5" becomes ".5", "-0.5" becomes "-.5".
+    const int zero = buffer[0] == '-' ? 1 : 0;
+    if (length > zero + 1 && buffer[zero] == '0' && buffer[zero + 1] == '.') {
+        std::memmove(buffer + zero, buffer + zero + 1, length - zero - 1);
+        --length;
+    }
+    return length;
 }
 
 } // namespace
@@ -247,7 +281,8 @@ void FieldWriter::integer(std::int32_t value)
 void FieldWriter::real(double value)
 {
     separate();
-    out += formatReal(value);
+    char buffer[RealBufferSize];
+    out.append(buffer, writeReal(value, buffer));
 }
 
 bool FieldWriter::text(const QString &value)
@@ -266,18 +301,36 @@ bool FieldWriter::text(const QString &value)
 void FieldWriter::date(DateSerial value)
 {
     separate();
-    const QDateTime moment = dateTimeFromSerial(value);
-    const QDate day = moment.date();
+    const DayAndTime moment = dayAndTimeFromSerial(value);
+    const CivilDate &day = moment.date;
     char buffer[40];
-    int length =
-        std::snprintf(buffer, sizeof buffer, "#%04d-%02d-%02d", day.year(), day.month(), day.day());
-    const QTime time = moment.time();
-    if (time != QTime(0, 0)) {
-        length += std::snprintf(buffer + length, sizeof buffer - length, " %02d:%02d:%02d",
-                                time.hour(), time.minute(), time.second());
+    char *end = buffer;
+    *end++ = '#';
+    if (day.year >= 0 && day.year <= 9999) {
+        end = digits(end, day.year, 4);
+        *end++ = '-';
+        end = digits(end, day.month, 2);
+        *end++ = '-';
+        end = digits(end, day.day, 2);
+    } else {
+        end += std::snprintf(end, 24, "%04d-%02d-%02d", day.year, day.month, day.day);
     }
-    out.append(buffer, length);
-    out += '#';
+    if (moment.seconds != 0) {
+        *end++ = ' ';
+        end = digits(end, moment.seconds / 3600, 2);
+        *end++ = ':';
+        end = digits(end, moment.seconds / 60 % 60, 2);
+        *end++ = ':';
+        end = digits(end, moment.seconds % 60, 2);
+    }
+    *end++ = '#';
+    out.append(buffer, end - buffer);
+}
+
+void FieldWriter::writtenFields(QByteArrayView fields)
+{
+    separate();
+    out.append(fields);
 }
 
 void FieldWriter::endRecord()
@@ -288,20 +341,8 @@ void FieldWriter::endRecord()
 
 QByteArray formatReal(double value)
 {
-    if (!std::isfinite(value) || value == 0)
-        return QByteArrayLiteral("0");
-    // Fifteen digits round the very largest reals up past the largest double, which would not
-    // read back; they are written as the largest fifteen-digit real instead.
-    constexpr double largestWritable = 1.79769313486231e308;
-    value = std::clamp(value, -largestWritable, largestWritable);
-    char buffer[32];
-    const int length = std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    QByteArray text(buffer, length);
-    if (text.startsWith("0."))
-        text.remove(0, 1);
-    else if (text.startsWith("-0."))
-        text.remove(1, 1);
-    return text;
+    char buffer[RealBufferSize];
+    return QByteArray(buffer, writeReal(value, buffer));
 }
 
 bool isStorableText(QStringView text)

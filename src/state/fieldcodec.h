@@ -49,6 +49,8 @@ public:
     // such a text is never written altered: the caller reports it and writes nothing.
     bool text(const QString &value);
     void date(DateSerial value);
+    // Fields their caller already holds in the written form of the kinds above, commas included.
+    void writtenFields(QByteArrayView fields);
     void endRecord();
 
     const QByteArray &bytes() const { return out; }

@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <QVarLengthArray>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -48,28 +49,29 @@ QString roundedTenths(double value, bool zeroBeforePoint)
 std::optional<double> parseNumber(QStringView text)
 {
     text = text.trimmed();
-    const QByteArray latin = text.toLatin1();
-    if (latin.size() != text.size() || latin.isEmpty())
-        return std::nullopt; // something outside half-width text
-    qsizetype i = 0;
-    if (latin[i] == '+' || latin[i] == '-')
-        ++i;
+    if (text.isEmpty())
+        return std::nullopt;
+    // Only a sign, digits and points pass, so the characters fit a narrow buffer as they are.
+    QVarLengthArray<char, 32> latin(text.size());
     int digits = 0;
     int points = 0;
-    for (qsizetype k = i; k < latin.size(); ++k) {
-        if (latin[k] >= '0' && latin[k] <= '9')
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const char16_t c = text[k].unicode();
+        if (c >= u'0' && c <= u'9')
             ++digits;
-        else if (latin[k] == '.')
+        else if (c == u'.')
             ++points;
-        else
-            return std::nullopt;
+        else if (k != 0 || (c != u'+' && c != u'-'))
+            return std::nullopt; // anything else, full-width digits included
+        latin[k] = static_cast<char>(c);
     }
     if (digits == 0 || points > 1)
         return std::nullopt;
     const char *first = latin.constData() + (latin[0] == '+' ? 1 : 0);
+    const char *last = latin.constData() + latin.size();
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(first, latin.constData() + latin.size(), value);
-    if (ec != std::errc() || ptr != latin.constData() + latin.size() || !std::isfinite(value))
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last || !std::isfinite(value))
         return std::nullopt;
     return value == 0 ? 0.0 : value; // "-0" is zero
 }

@@ -33,18 +33,22 @@ CellText::CellText(QStringView text)
     length = OnHeap;
 }
 
+CellText::CellText(QLatin1StringView text)
+{
+    if (text.size() > InlineCapacity) {
+        *this = CellText(QString(text));
+        return;
+    }
+    std::memcpy(chars, text.data(), text.size());
+    length = static_cast<std::uint8_t>(text.size());
+}
+
 CellText::CellText(const CellText &other)
 {
     if (other.length == OnHeap)
         *this = CellText(*other.heapText());
     else
         takeBytesOf(other);
-}
-
-CellText::CellText(CellText &&other) noexcept
-{
-    takeBytesOf(other);
-    other.length = 0;
 }
 
 CellText &CellText::operator=(const CellText &other)
@@ -54,21 +58,6 @@ CellText &CellText::operator=(const CellText &other)
     return *this;
 }
 
-CellText &CellText::operator=(CellText &&other) noexcept
-{
-    if (this != &other) {
-        release();
-        takeBytesOf(other);
-        other.length = 0;
-    }
-    return *this;
-}
-
-CellText::~CellText()
-{
-    release();
-}
-
 QString CellText::toString() const
 {
     if (length == OnHeap)
@@ -76,14 +65,19 @@ QString CellText::toString() const
     return QString::fromLatin1(chars, length);
 }
 
-std::optional<double> CellText::number() const
+QStringView CellText::view(Buffer &buffer) const
 {
     if (length == OnHeap)
-        return parseNumber(*heapText());
-    char16_t wide[InlineCapacity];
+        return *heapText();
     for (int i = 0; i < length; ++i)
-        wide[i] = static_cast<unsigned char>(chars[i]);
-    return parseNumber(QStringView(wide, length));
+        buffer[i] = static_cast<unsigned char>(chars[i]);
+    return QStringView(buffer.data(), length);
+}
+
+std::optional<double> CellText::number() const
+{
+    Buffer buffer;
+    return parseNumber(view(buffer));
 }
 
 QString *CellText::heapText() const
@@ -93,15 +87,7 @@ QString *CellText::heapText() const
     return text;
 }
 
-void CellText::takeBytesOf(const CellText &other)
+void CellText::deleteHeapText()
 {
-    std::memcpy(chars, other.chars, sizeof chars);
-    length = other.length;
-}
-
-void CellText::release()
-{
-    if (length == OnHeap)
-        delete heapText();
-    length = 0;
+    delete heapText();
 }

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 // The text of one cell of the weight table, held compactly: up to 15 Latin-1 characters inside the
@@ -11,26 +13,57 @@
 class CellText
 {
 public:
+    // Room for the characters of an inline text when it is looked at as UTF-16.
+    static constexpr int InlineCapacity = 15;
+    using Buffer = std::array<char16_t, InlineCapacity>;
+
     CellText() = default;
     explicit CellText(QStringView text);
+    explicit CellText(QLatin1StringView text); // the loader's digits, stored as they are
     CellText(const CellText &other);
-    CellText(CellText &&other) noexcept;
     CellText &operator=(const CellText &other);
-    CellText &operator=(CellText &&other) noexcept;
-    ~CellText();
+    // Moves and the destructor are inline: the loader moves every cell of a long log.
+    CellText(CellText &&other) noexcept
+    {
+        takeBytesOf(other);
+        other.length = 0;
+    }
+    CellText &operator=(CellText &&other) noexcept
+    {
+        if (this != &other) {
+            release();
+            takeBytesOf(other);
+            other.length = 0;
+        }
+        return *this;
+    }
+    ~CellText() { release(); }
 
     QString toString() const;
+    // The text without a copy on the heap: an inline text is widened into `buffer`, which must
+    // outlive the view.
+    QStringView view(Buffer &buffer) const;
     // The text read as the user's number input reads it (see parseNumber); empty when it is none.
     std::optional<double> number() const;
     bool isEmpty() const { return length == 0; }
 
 private:
-    static constexpr int InlineCapacity = 15;
     static constexpr std::uint8_t OnHeap = 0xFF;
 
     QString *heapText() const;
-    void takeBytesOf(const CellText &other); // the inline characters, or the heap pointer
-    void release();
+    // The inline characters, or the heap pointer.
+    void takeBytesOf(const CellText &other)
+    {
+        std::memcpy(chars, other.chars, sizeof chars);
+        length = other.length;
+    }
+    void release()
+    {
+        if (length == OnHeap)
+            deleteHeapText();
+        length = 0;
+    }
+    void deleteHeapText();
 
     alignas(QString *) char chars[InlineCapacity] = {};
     std::uint8_t length = 0; // OnHeap when `chars` holds a pointer to the text instead

@@ -69,11 +69,12 @@ bool saveYourData(Form2 &settings)
     QTableView *table = settings.MSFlexGrid1;
     table->hide();
     QString problem;
-    const QByteArray bytes = yourDataBytes(
+    CellText::Buffer date, weight;
+    const QByteArray bytes = yourDataBytesFromViews(
         weights.entryCount(),
         [&](qsizetype i) {
-            const int row = static_cast<int>(i) + 1;
-            return std::pair(weights.dateText(row), weights.weightText(row));
+            const WeightTableModel::Entry &row = weights.entry(static_cast<int>(i) + 1);
+            return std::pair(row.date.view(date), row.weight.view(weight));
         },
         &problem);
     table->setCurrentIndex(weights.index(0, 1));

@@ -35,16 +35,14 @@ QString problemText(const QString &what, const QString &kept)
 // formatters, which give the same texts.
 CellText dateCell(DateSerial serial)
 {
-    const QDate date = dateFromSerial(serial);
-    int year = 0, month = 0, day = 0;
-    date.getDate(&year, &month, &day);
+    const auto [year, month, day] = civilFromSerial(serial);
     if (year < 0 || year > 9999)
-        return CellText(eightDigitsFromDate(date));
-    const char16_t digits[8] = {char16_t(u'0' + year / 1000),    char16_t(u'0' + year / 100 % 10),
-                                char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10),
-                                char16_t(u'0' + month / 10),     char16_t(u'0' + month % 10),
-                                char16_t(u'0' + day / 10),       char16_t(u'0' + day % 10)};
-    return CellText(QStringView(digits, 8));
+        return CellText(eightDigitsFromDate(dateFromSerial(serial)));
+    const char digits[8] = {char('0' + year / 1000),    char('0' + year / 100 % 10),
+                            char('0' + year / 10 % 10), char('0' + year % 10),
+                            char('0' + month / 10),     char('0' + month % 10),
+                            char('0' + day / 10),       char('0' + day % 10)};
+    return CellText(QLatin1StringView(digits, 8));
 }
 
 // "###.0" of a weight that holds at most one decimal, as every weight the program writes does.
@@ -54,14 +52,14 @@ CellText weightCell(double weight)
     if (!(tenths >= 0 && tenths < 1e7 && std::fabs(weight * 10 - tenths) < 1e-6))
         return CellText(formatWeightText(weight));
     // Filled from the end: the tenth, the point, then the whole kilograms without a leading zero.
-    char16_t text[8];
+    char text[8];
     int first = 8;
     auto rest = static_cast<long>(tenths);
-    text[--first] = char16_t(u'0' + rest % 10);
-    text[--first] = u'.';
+    text[--first] = char('0' + rest % 10);
+    text[--first] = '.';
     for (rest /= 10; rest > 0; rest /= 10)
-        text[--first] = char16_t(u'0' + rest % 10);
-    return CellText(QStringView(text + first, 8 - first));
+        text[--first] = char('0' + rest % 10);
+    return CellText(QLatin1StringView(text + first, 8 - first));
 }
 
 } // namespace
@@ -75,11 +73,13 @@ TableLog readTableLog()
                                   keepCopyAside(yourDataPath()));
         return log;
     }
-    const LogFileContents contents = readLogFile(bytes);
-    log.entries.reserve(contents.entries.size());
-    for (const LogEntry &entry : contents.entries)
+    // Room for a row per shortest line the reader accepts, so that the rows are never moved while
+    // they are read; the room no row takes is never touched and so costs no memory.
+    log.entries.reserve(bytes.size() / 15 + 1);
+    const bool damaged = !readLog(bytes, [&](const LogEntry &entry) {
         log.entries.push_back(tableEntry(entry.date, entry.weight));
-    if (contents.damaged) {
+    });
+    if (damaged) {
         log.problem = problemText(
             u"体重の記録（yourdata.csv）に読めない行がありました。読めた %1 件の記録を表に入れます。"_s
                 .arg(log.entries.size()),

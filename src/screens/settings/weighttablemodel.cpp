@@ -1,34 +1,39 @@
 #include "weighttablemodel.h"
 
 #include <algorithm>
-#include <numeric>
-#include <optional>
+#include <cmath>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// One cell reduced to what the sort compares: its number, or its text when it is none.
-struct SortKey
+// A cell as the sort sees it: its number, or NaN when its text is none (no number is NaN).
+double sortNumber(const CellText &cell)
 {
-    explicit SortKey(const CellText &cell) : number(cell.number())
-    {
-        if (!number)
-            text = cell.toString();
-    }
+    return cell.number().value_or(std::numeric_limits<double>::quiet_NaN());
+}
 
-    // Negative when `a` belongs above `b` in the descending order, 0 when they tie.
-    static int descending(const SortKey &a, const SortKey &b)
-    {
-        if (a.number && b.number)
-            return *a.number > *b.number ? -1 : (*a.number < *b.number ? 1 : 0);
-        if (a.number || b.number)
-            return a.number ? -1 : 1;
-        return -QString::compare(a.text, b.text);
-    }
+// Negative when the first cell belongs above the second in the descending order, 0 when they
+// tie: numbers by value, a number above a text, texts by text (looked up only then, as they are
+// rare).
+int descending(double a, double b, const CellText &textA, const CellText &textB)
+{
+    const bool numberA = !std::isnan(a);
+    const bool numberB = !std::isnan(b);
+    if (numberA && numberB)
+        return a > b ? -1 : (a < b ? 1 : 0);
+    if (numberA || numberB)
+        return numberA ? -1 : 1;
+    return -QString::compare(textA.toString(), textB.toString());
+}
 
-    std::optional<double> number;
-    QString text;
+// One row of the sorted range with its keys, worked out once per row rather than per comparison.
+struct SortRow
+{
+    double date;
+    double weight;
+    int place; // in the range before the sort
 };
 
 } // namespace
@@ -98,18 +103,18 @@ void WeightTableModel::sortDescending(int first, int last)
     last = std::min(last, entryCount());
     if (first >= last)
         return;
-    // The keys are worked out once per row, not once per comparison.
     const int count = last - first + 1;
     const auto begin = rows.begin() + (first - 1);
-    std::vector<std::pair<SortKey, SortKey>> keys;
-    keys.reserve(count);
-    for (auto row = begin; row != begin + count; ++row)
-        keys.emplace_back(SortKey(row->date), SortKey(row->weight));
-    std::vector<int> order(count);
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int byDate = SortKey::descending(keys[a].first, keys[b].first);
-        return byDate != 0 ? byDate < 0 : SortKey::descending(keys[a].second, keys[b].second) < 0;
+    std::vector<SortRow> order;
+    order.reserve(count);
+    for (int i = 0; i < count; ++i)
+        order.push_back({sortNumber(begin[i].date), sortNumber(begin[i].weight), i});
+    std::stable_sort(order.begin(), order.end(), [&](const SortRow &a, const SortRow &b) {
+        const Entry &rowA = begin[a.place];
+        const Entry &rowB = begin[b.place];
+        const int byDate = descending(a.date, b.date, rowA.date, rowB.date);
+        return byDate != 0 ? byDate < 0
+                           : descending(a.weight, b.weight, rowA.weight, rowB.weight) < 0;
     });
 
     emit layoutAboutToBeChanged();
@@ -117,8 +122,8 @@ void WeightTableModel::sortDescending(int first, int last)
     sorted.reserve(count);
     std::vector<int> newPlaceOf(count);
     for (int i = 0; i < count; ++i) {
-        sorted.push_back(std::move(begin[order[i]]));
-        newPlaceOf[order[i]] = i;
+        sorted.push_back(std::move(begin[order[i].place]));
+        newPlaceOf[order[i].place] = i;
     }
     std::move(sorted.begin(), sorted.end(), begin);
     marked = 0;

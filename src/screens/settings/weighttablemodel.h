@@ -37,6 +37,8 @@ public:
     QString dateText(int row) const;
     QString weightText(int row) const;
     double weightNumber(int row) const; // the weight text as a number (0 when it is none)
+    // The row's cells as they are held, for reading many rows without copying their texts.
+    const Entry &entry(int row) const { return rows.at(row - 1); }
 
     // Replaces all rows at once (the loader); no row is marked afterwards.
     void setEntries(std::vector<Entry> entries);
