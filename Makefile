@@ -49,7 +49,7 @@ bench: deps
 	./$(BENCH_BUILD)/bench/tolmi_bench $(BENCH_ARGS)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
 
 .PHONY: install package
 
