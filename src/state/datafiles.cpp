@@ -83,7 +83,7 @@ bool appendWeightField(QAnyStringView text, char *&out)
 // "#yyyy-mm-dd#," from the digits of an eight-digit text of a real day; false for any other text.
 bool appendDateField(QAnyStringView text, char *&out)
 {
-    if (!civilFromEightDigits(text))
+    if (!isEightDigitDate(text))
         return false;
     readCodeUnits(text, [&](const auto *units, qsizetype) {
         *out++ = '#';
@@ -210,24 +210,39 @@ bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEnt
     return true;
 }
 
-bool writeTableLine(FieldWriter &writer, QAnyStringView dateText, QAnyStringView weightText)
+bool TableLineWriter::write(QAnyStringView dateText, QAnyStringView weightText)
 {
-    // The longest direct line: "#yyyy-mm-dd#," (13), 14 digits, ".d" and "\r\n".
-    char line[32];
-    char *out = line;
-    if (appendDateField(dateText, out) && appendWeightField(weightText, out)) {
-        *out++ = '\r';
-        *out++ = '\n';
-        writer.writtenRecord(QByteArrayView(line, out - line));
+    if (block + sizeof block - out < LongestDirectLine)
+        flush();
+    char *end = out;
+    if (appendDateField(dateText, end) && appendWeightField(weightText, end)) {
+        *end++ = '\r';
+        *end++ = '\n';
+        out = end;
         return true;
     }
     LogEntry entry;
     if (!logEntryFromTableTexts(dateText.toString(), weightText.toString(), entry))
         return false;
+    flush();
     writer.date(entry.date);
     writer.real(entry.weight);
     writer.endRecord();
     return true;
+}
+
+void TableLineWriter::flush()
+{
+    writer.writtenRecords(QByteArrayView(block, out - block));
+    out = block;
+}
+
+bool writeTableLine(FieldWriter &writer, QAnyStringView dateText, QAnyStringView weightText)
+{
+    TableLineWriter lines(writer);
+    const bool written = lines.write(dateText, weightText);
+    lines.flush();
+    return written;
 }
 
 FieldWriter yourDataWriter(qsizetype rowCount)

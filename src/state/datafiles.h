@@ -47,6 +47,24 @@ bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEnt
 // The texts may be Latin-1 or UTF-16 (or UTF-8), so that the table's cells need no conversion.
 bool writeTableLine(FieldWriter &writer, QAnyStringView dateText, QAnyStringView weightText);
 
+// The same for many lines: the direct ones go into a block through a pointer, and the block into
+// the writer with one append when it is full and at flush(), which the caller must call last.
+class TableLineWriter
+{
+public:
+    explicit TableLineWriter(FieldWriter &writer) : writer(writer) {}
+    bool write(QAnyStringView dateText, QAnyStringView weightText); // as writeTableLine
+    void flush();
+
+private:
+    // "#yyyy-mm-dd#," (13 bytes), 14 digits, ".d" and "\r\n".
+    static constexpr qsizetype LongestDirectLine = 31;
+
+    FieldWriter &writer;
+    char block[4096];
+    char *out = block;
+};
+
 // The parts of yourDataBytes below: the writer holding the nine lines, with room for the rows;
 // its bytes (empty when a text could not be encoded, `problem` saying so); the refusal of the row
 // of index `row`.
@@ -63,11 +81,13 @@ template <typename RowTexts>
 QByteArray yourDataBytes(qsizetype rowCount, RowTexts &&rowTexts, QString *problem)
 {
     FieldWriter writer = yourDataWriter(rowCount);
+    TableLineWriter lines(writer);
     for (qsizetype i = 0; i < rowCount; ++i) {
         const auto &[dateText, weightText] = rowTexts(i);
-        if (!writeTableLine(writer, dateText, weightText))
+        if (!lines.write(dateText, weightText))
             return refusedTableRow(i, problem);
     }
+    lines.flush();
     return yourDataBytesOf(writer, problem);
 }
 

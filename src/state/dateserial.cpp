@@ -130,23 +130,41 @@ std::int16_t wholeDaysBetween(DateSerial from, DateSerial to)
     return static_cast<std::int16_t>(std::clamp(days, low, high));
 }
 
-std::optional<CivilDate> civilFromEightDigits(QAnyStringView text)
+namespace {
+
+// The day named by eight digit code units, into `civil`; false for any other text.
+bool readEightDigits(QAnyStringView text, CivilDate &civil)
 {
-    return readCodeUnits(text, [](const auto *units, qsizetype size) -> std::optional<CivilDate> {
+    return readCodeUnits(text, [&](const auto *units, qsizetype size) {
         if (size != 8)
-            return std::nullopt;
+            return false;
         int digits[8];
         for (int i = 0; i < 8; ++i) {
             if (units[i] < '0' || units[i] > '9')
-                return std::nullopt;
+                return false;
             digits[i] = units[i] - '0';
         }
-        const CivilDate civil{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3],
-                              digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]};
-        if (!isCalendarDay(civil.year, civil.month, civil.day))
-            return std::nullopt;
-        return civil;
+        civil = {digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3],
+                 digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]};
+        return isCalendarDay(civil.year, civil.month, civil.day);
     });
+}
+
+} // namespace
+
+std::optional<CivilDate> civilFromEightDigits(QAnyStringView text)
+{
+    CivilDate civil;
+    if (!readEightDigits(text, civil))
+        return std::nullopt;
+    return civil;
+}
+
+bool isEightDigitDate(QAnyStringView text)
+{
+    // Without the optional of the numbers, whose return costs the table save more than the check.
+    CivilDate civil;
+    return readEightDigits(text, civil);
 }
 
 std::optional<QDate> dateFromEightDigits(QStringView text)

@@ -43,4 +43,5 @@ std::int16_t wholeDaysBetween(DateSerial from, DateSerial to);
 // Empty when the text is not exactly eight half-width digits or names no calendar date.
 std::optional<QDate> dateFromEightDigits(QStringView text);
 std::optional<CivilDate> civilFromEightDigits(QAnyStringView text); // the same, as numbers
-QString eightDigitsFromDate(QDate date);                            // "yyyymmdd"
+bool isEightDigitDate(QAnyStringView text); // whether it is one, for the table save
+QString eightDigitsFromDate(QDate date);    // "yyyymmdd"
