@@ -1,5 +1,6 @@
 #include "datafiles.h"
 
+#include "codeunits.h"
 #include "dateserial.h"
 #include "numbers.h"
 
@@ -56,24 +57,44 @@ QByteArray templateBytes(QString *problem)
 
 // "###.0" with up to 14 whole digits and no leading zero, appended to `out` as a real is written:
 // without a trailing ".0", and "0" for ".0". False (and nothing appended) for any other text.
-bool appendWeightField(QStringView text, char *&out)
+bool appendWeightField(QAnyStringView text, char *&out)
 {
-    const qsizetype point = text.size() - 2;
-    if (point < 0 || point > 14 || text[point] != u'.' || (point > 0 && text[0] == u'0'))
-        return false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (i != point && (text[i] < u'0' || text[i] > u'9'))
+    return readCodeUnits(text, [&](const auto *units, qsizetype size) {
+        const qsizetype point = size - 2;
+        if (point < 0 || point > 14 || units[point] != '.' || (point > 0 && units[0] == '0'))
             return false;
-    }
-    for (qsizetype i = 0; i < point; ++i)
-        *out++ = static_cast<char>(text[i].unicode());
-    const char tenth = static_cast<char>(text[point + 1].unicode());
-    if (tenth != '0') {
-        *out++ = '.';
-        *out++ = tenth;
-    } else if (point == 0) {
-        *out++ = '0';
-    }
+        for (qsizetype i = 0; i < size; ++i) {
+            if (i != point && (units[i] < '0' || units[i] > '9'))
+                return false;
+        }
+        for (qsizetype i = 0; i < point; ++i)
+            *out++ = static_cast<char>(units[i]);
+        const char tenth = static_cast<char>(units[point + 1]);
+        if (tenth != '0') {
+            *out++ = '.';
+            *out++ = tenth;
+        } else if (point == 0) {
+            *out++ = '0';
+        }
+        return true;
+    });
+}
+
+// "#yyyy-mm-dd#," from the digits of an eight-digit text of a real day; false for any other text.
+bool appendDateField(QAnyStringView text, char *&out)
+{
+    if (!isEightDigitDate(text))
+        return false;
+    readCodeUnits(text, [&](const auto *units, qsizetype) {
+        *out++ = '#';
+        for (int i = 0; i < 8; ++i) {
+            *out++ = static_cast<char>(units[i]);
+            if (i == 3 || i == 5)
+                *out++ = '-';
+        }
+        *out++ = '#';
+        *out++ = ',';
+    });
     return true;
 }
 
@@ -189,62 +210,59 @@ bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEnt
     return true;
 }
 
-bool writeTableLine(FieldWriter &writer, QStringView dateText, QStringView weightText)
+bool TableLineWriter::write(QAnyStringView dateText, QAnyStringView weightText)
 {
-    // A date of a four-digit year is "#yyyy-mm-dd#": the text's own digits.
-    char line[32];
-    char *out = line;
-    const bool direct = civilFromEightDigits(dateText).has_value();
-    if (direct) {
-        *out++ = '#';
-        for (int i = 0; i < 8; ++i) {
-            *out++ = static_cast<char>(dateText[i].unicode());
-            if (i == 3 || i == 5)
-                *out++ = '-';
-        }
-        *out++ = '#';
-        *out++ = ',';
+    if (block + sizeof block - out < LongestDirectLine)
+        flush();
+    char *end = out;
+    if (appendDateField(dateText, end) && appendWeightField(weightText, end)) {
+        *end++ = '\r';
+        *end++ = '\n';
+        out = end;
+        return true;
     }
-    if (direct && appendWeightField(weightText, out)) {
-        writer.writtenFields(QByteArrayView(line, out - line));
-    } else {
-        LogEntry entry;
-        if (!logEntryFromTableTexts(dateText, weightText, entry))
-            return false;
-        writer.date(entry.date);
-        writer.real(entry.weight);
-    }
+    LogEntry entry;
+    if (!logEntryFromTableTexts(dateText.toString(), weightText.toString(), entry))
+        return false;
+    flush();
+    writer.date(entry.date);
+    writer.real(entry.weight);
     writer.endRecord();
     return true;
 }
 
-QByteArray yourDataBytes(qsizetype rowCount, const RowTexts &rowTexts, QString *problem)
+void TableLineWriter::flush()
 {
-    std::pair<QString, QString> texts;
-    return yourDataBytesFromViews(
-        rowCount,
-        [&](qsizetype i) {
-            texts = rowTexts(i);
-            return std::pair<QStringView, QStringView>(texts.first, texts.second);
-        },
-        problem);
+    writer.writtenRecords(QByteArrayView(block, out - block));
+    out = block;
 }
 
-QByteArray yourDataBytesFromViews(qsizetype rowCount, const RowTextViews &rowTexts,
-                                  QString *problem)
+bool writeTableLine(FieldWriter &writer, QAnyStringView dateText, QAnyStringView weightText)
+{
+    TableLineWriter lines(writer);
+    const bool written = lines.write(dateText, weightText);
+    lines.flush();
+    return written;
+}
+
+FieldWriter yourDataWriter(qsizetype rowCount)
 {
     FieldWriter writer;
     writer.reserve(512 + rowCount * 20);
     writeSettingsHeader(writer);
-    for (qsizetype i = 0; i < rowCount; ++i) {
-        const auto [dateText, weightText] = rowTexts(i);
-        if (!writeTableLine(writer, dateText, weightText)) {
-            if (problem)
-                *problem = u"体重の記録 %1 行目を保存できません。"_s.arg(i + 1);
-            return {};
-        }
-    }
+    return writer;
+}
+
+QByteArray yourDataBytesOf(const FieldWriter &writer, QString *problem)
+{
     return bytesOf(writer, problem);
+}
+
+QByteArray refusedTableRow(qsizetype row, QString *problem)
+{
+    if (problem)
+        *problem = u"体重の記録 %1 行目を保存できません。"_s.arg(row + 1);
+    return {};
 }
 
 bool readLog(QByteArrayView bytes, const std::function<void(const LogEntry &)> &take)

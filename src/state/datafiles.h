@@ -7,6 +7,7 @@
 #include "fieldcodec.h"
 #include "state.h"
 
+#include <QAnyStringView>
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -43,19 +44,52 @@ bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEnt
 // That log line written as a record. Texts in the table's own formats ("yyyymmdd" of a real day,
 // "###.0") go into their fields as they are, which gives the bytes of the round trip through
 // numbers without its cost; any other texts take that round trip. False when they do not convert.
-bool writeTableLine(FieldWriter &writer, QStringView dateText, QStringView weightText);
+// The texts may be Latin-1 or UTF-16 (or UTF-8), so that the table's cells need no conversion.
+bool writeTableLine(FieldWriter &writer, QAnyStringView dateText, QAnyStringView weightText);
+
+// The same for many lines: the direct ones go into a block through a pointer, and the block into
+// the writer with one append when it is full and at flush(), which the caller must call last.
+class TableLineWriter
+{
+public:
+    explicit TableLineWriter(FieldWriter &writer) : writer(writer) {}
+    bool write(QAnyStringView dateText, QAnyStringView weightText); // as writeTableLine
+    void flush();
+
+private:
+    // "#yyyy-mm-dd#," (13 bytes), 14 digits, ".d" and "\r\n".
+    static constexpr qsizetype LongestDirectLine = 31;
+
+    FieldWriter &writer;
+    char block[4096];
+    char *out = block;
+};
+
+// The parts of yourDataBytes below: the writer holding the nine lines, with room for the rows;
+// its bytes (empty when a text could not be encoded, `problem` saying so); the refusal of the row
+// of index `row`.
+FieldWriter yourDataWriter(qsizetype rowCount);
+QByteArray yourDataBytesOf(const FieldWriter &writer, QString *problem);
+QByteArray refusedTableRow(qsizetype row, QString *problem);
 
 // The whole yourdata.csv as written by the settings save and the exit save: the nine lines from
 // the slots, then one line per table row, row 1 first. `rowTexts(i)` gives row i's date and
-// weight texts for i = 0 .. rowCount - 1. Empty when a text cannot be stored (never written
-// altered); `problem` then says why.
-using RowTexts = std::function<std::pair<QString, QString>(qsizetype)>;
-QByteArray yourDataBytes(qsizetype rowCount, const RowTexts &rowTexts, QString *problem);
-// The same from views of the rows' texts, each valid until the next call, which spares a copy of
-// every text: the settings screen's save.
-using RowTextViews = std::function<std::pair<QStringView, QStringView>(qsizetype)>;
-QByteArray yourDataBytesFromViews(qsizetype rowCount, const RowTextViews &rowTexts,
-                                  QString *problem);
+// weight texts for i = 0 .. rowCount - 1, as a pair of anything a QAnyStringView views (texts, or
+// views valid until the next call). Empty when a text cannot be stored (never written altered);
+// `problem` then says why. A template, so that the call per row is inlined.
+template <typename RowTexts>
+QByteArray yourDataBytes(qsizetype rowCount, RowTexts &&rowTexts, QString *problem)
+{
+    FieldWriter writer = yourDataWriter(rowCount);
+    TableLineWriter lines(writer);
+    for (qsizetype i = 0; i < rowCount; ++i) {
+        const auto &[dateText, weightText] = rowTexts(i);
+        if (!lines.write(dateText, weightText))
+            return refusedTableRow(i, problem);
+    }
+    lines.flush();
+    return yourDataBytesOf(writer, problem);
+}
 
 // The log as read by the settings screen: the header into the slots, then each entry handed to
 // `take` in file order until the end of the file, so that the entries go straight to where they

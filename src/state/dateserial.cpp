@@ -1,5 +1,7 @@
 #include "dateserial.h"
 
+#include "codeunits.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -128,21 +130,41 @@ std::int16_t wholeDaysBetween(DateSerial from, DateSerial to)
     return static_cast<std::int16_t>(std::clamp(days, low, high));
 }
 
-std::optional<CivilDate> civilFromEightDigits(QStringView text)
+namespace {
+
+// The day named by eight digit code units, into `civil`; false for any other text.
+bool readEightDigits(QAnyStringView text, CivilDate &civil)
 {
-    if (text.size() != 8)
-        return std::nullopt;
-    int digits[8];
-    for (int i = 0; i < 8; ++i) {
-        if (text[i] < u'0' || text[i] > u'9')
-            return std::nullopt;
-        digits[i] = text[i].unicode() - u'0';
-    }
-    const CivilDate civil{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3],
-                          digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]};
-    if (!isCalendarDay(civil.year, civil.month, civil.day))
+    return readCodeUnits(text, [&](const auto *units, qsizetype size) {
+        if (size != 8)
+            return false;
+        int digits[8];
+        for (int i = 0; i < 8; ++i) {
+            if (units[i] < '0' || units[i] > '9')
+                return false;
+            digits[i] = units[i] - '0';
+        }
+        civil = {digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3],
+                 digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]};
+        return isCalendarDay(civil.year, civil.month, civil.day);
+    });
+}
+
+} // namespace
+
+std::optional<CivilDate> civilFromEightDigits(QAnyStringView text)
+{
+    CivilDate civil;
+    if (!readEightDigits(text, civil))
         return std::nullopt;
     return civil;
+}
+
+bool isEightDigitDate(QAnyStringView text)
+{
+    // Without the optional of the numbers, whose return costs the table save more than the check.
+    CivilDate civil;
+    return readEightDigits(text, civil);
 }
 
 std::optional<QDate> dateFromEightDigits(QStringView text)

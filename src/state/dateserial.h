@@ -42,5 +42,6 @@ std::int16_t wholeDaysBetween(DateSerial from, DateSerial to);
 // "yyyymmdd" text read back as a date: characters 1-4 the year, 5-6 the month, 7-8 the day.
 // Empty when the text is not exactly eight half-width digits or names no calendar date.
 std::optional<QDate> dateFromEightDigits(QStringView text);
-std::optional<CivilDate> civilFromEightDigits(QStringView text); // the same, as numbers
-QString eightDigitsFromDate(QDate date);                         // "yyyymmdd"
+std::optional<CivilDate> civilFromEightDigits(QAnyStringView text); // the same, as numbers
+bool isEightDigitDate(QAnyStringView text); // whether it is one, for the table save
+QString eightDigitsFromDate(QDate date);    // "yyyymmdd"

@@ -327,12 +327,6 @@ void FieldWriter::date(DateSerial value)
     out.append(buffer, end - buffer);
 }
 
-void FieldWriter::writtenFields(QByteArrayView fields)
-{
-    separate();
-    out.append(fields);
-}
-
 void FieldWriter::endRecord()
 {
     out += "\r\n";

@@ -49,8 +49,9 @@ public:
     // such a text is never written altered: the caller reports it and writes nothing.
     bool text(const QString &value);
     void date(DateSerial value);
-    // Fields their caller already holds in the written form of the kinds above, commas included.
-    void writtenFields(QByteArrayView fields);
+    // Whole records their caller already holds in the written form of the kinds above, commas and
+    // line ends included.
+    void writtenRecords(QByteArrayView records) { out.append(records); }
     void endRecord();
 
     const QByteArray &bytes() const { return out; }

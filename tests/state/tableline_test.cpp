@@ -55,3 +55,29 @@ TEST(TableLine, TextsThatDoNotConvertWriteNothing)
         EXPECT_TRUE(writer.bytes().isEmpty());
     }
 }
+
+// Many lines through one TableLineWriter, past several of its blocks, with lines of the general
+// path among the direct ones and texts in Latin-1 as well as UTF-16: the same bytes, in the same
+// order, as writing each line on its own.
+TEST(TableLine, ManyLinesGiveTheBytesOfSingleLines)
+{
+    const std::pair<QLatin1StringView, QLatin1StringView> texts[] = {
+        {"20081113"_L1, "65.3"_L1},
+        {"20081112"_L1, "65"_L1},
+        {"20081111"_L1, ".0"_L1},
+        {"20081110"_L1, " 64.5"_L1},
+        {"20081109"_L1, "12345678901234.5"_L1}};
+    FieldWriter many;
+    TableLineWriter lines(many);
+    FieldWriter single;
+    for (int i = 0; i < 1000; ++i) {
+        const auto &[date, weight] = texts[i % 5];
+        const bool latin1 = i % 2 == 0;
+        ASSERT_TRUE(latin1 ? lines.write(date, weight)
+                           : lines.write(QString(date), QString(weight)));
+        ASSERT_TRUE(writeTableLine(single, QString(date), QString(weight)));
+    }
+    lines.flush();
+    EXPECT_EQ(many.bytes(), single.bytes());
+    EXPECT_GT(many.bytes().size(), 4 * 4096);
+}

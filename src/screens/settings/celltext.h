@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -43,6 +44,14 @@ public:
     // The text without a copy on the heap: an inline text is widened into `buffer`, which must
     // outlive the view.
     QStringView view(Buffer &buffer) const;
+    // The text as it is held, without a copy or a conversion: an inline text as Latin-1, one on
+    // the heap as UTF-16. Valid while the cell is unchanged.
+    QAnyStringView view() const
+    {
+        if (length == OnHeap)
+            return *heapText();
+        return QLatin1StringView(chars, length);
+    }
     // The text read as the user's number input reads it (see parseNumber); empty when it is none.
     std::optional<double> number() const;
     bool isEmpty() const { return length == 0; }

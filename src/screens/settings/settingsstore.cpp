@@ -69,12 +69,11 @@ bool saveYourData(Form2 &settings)
     QTableView *table = settings.MSFlexGrid1;
     table->hide();
     QString problem;
-    CellText::Buffer date, weight;
-    const QByteArray bytes = yourDataBytesFromViews(
+    const QByteArray bytes = yourDataBytes(
         weights.entryCount(),
         [&](qsizetype i) {
             const WeightTableModel::Entry &row = weights.entry(static_cast<int>(i) + 1);
-            return std::pair(row.date.view(date), row.weight.view(weight));
+            return std::pair(row.date.view(), row.weight.view());
         },
         &problem);
     table->setCurrentIndex(weights.index(0, 1));
