@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -115,7 +114,7 @@ char *digits(char *out, int value, int count)
 constexpr int RealBufferSize = 32;
 
 // A real's written form into `buffer`; returns its length. std::to_chars with a precision writes
-// exactly what printf's "%.15g" writes, without its locale and format parsing.
+// what "%.15g" writes in the C locale, with a point whatever the user's locale.
 int writeReal(double value, char (&buffer)[RealBufferSize])
 {
     if (!std::isfinite(value) || value == 0) {
@@ -308,13 +307,17 @@ void FieldWriter::date(DateSerial value)
     *end++ = '#';
     if (day.year >= 0 && day.year <= 9999) {
         end = digits(end, day.year, 4);
+    } else if (day.year < 0) { // four places with the sign: -5 is "-005"
         *end++ = '-';
-        end = digits(end, day.month, 2);
-        *end++ = '-';
-        end = digits(end, day.day, 2);
+        end = day.year > -1000 ? digits(end, -day.year, 3)
+                               : std::to_chars(end, end + 12, -static_cast<long>(day.year)).ptr;
     } else {
-        end += std::snprintf(end, 24, "%04d-%02d-%02d", day.year, day.month, day.day);
+        end = std::to_chars(end, end + 12, day.year).ptr;
     }
+    *end++ = '-';
+    end = digits(end, day.month, 2);
+    *end++ = '-';
+    end = digits(end, day.day, 2);
     if (moment.seconds != 0) {
         *end++ = ' ';
         end = digits(end, moment.seconds / 3600, 2);

@@ -3,21 +3,24 @@
 #include <QVarLengthArray>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace {
 
 // The value rounded half away from zero to one decimal, as sign, integer digits and the tenth.
 // The decision is made on the value's decimal form to ten places, so that 0.15 (stored as
-// 0.1499999...) rounds up as the user expects.
+// 0.1499999...) rounds up as the user expects. std::to_chars writes that form with a point
+// whatever the user's locale.
 QString roundedTenths(double value, bool zeroBeforePoint)
 {
     if (!std::isfinite(value))
         value = 0;
     const bool negative = std::signbit(value);
-    std::string digits(std::snprintf(nullptr, 0, "%.10f", std::fabs(value)), '\0');
-    std::snprintf(digits.data(), digits.size() + 1, "%.10f", std::fabs(value));
+    char buffer[400]; // the largest double has 309 whole digits
+    const char *end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::fixed, 10)
+                          .ptr;
+    const std::string digits(buffer, end - buffer);
     const std::size_t point = digits.find('.');
     std::string whole = digits.substr(0, point);
     int tenth = digits[point + 1] - '0';

@@ -1,7 +1,9 @@
-// The main screen's display forms: "##0.0" (formatTenths of state/numbers.h), "yy年mm月dd日" and W(n).
+// The main screen's display forms: "##0.0" (formatTenths of state/numbers.h), "yy年mm月dd日" and
+// W(n).
 #include "engine/formats.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
+#include "support/locales.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -9,7 +11,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TEST(Formats, TenthsAsThePartsExamplesHaveThem)
+// Numbers are written and read with a point whatever the user's locale.
+class Formats : public UnderEachLocale
+{
+};
+RUN_UNDER_EACH_LOCALE(Formats);
+
+TEST_P(Formats, TenthsAsThePartsExamplesHaveThem)
 {
     EXPECT_EQ(formatTenths(80), u"80.0"_s);
     EXPECT_EQ(formatTenths(0.5), u"0.5"_s);
@@ -25,7 +33,7 @@ TEST(Formats, TenthsAsThePartsExamplesHaveThem)
     EXPECT_EQ(formatTenths(1234567.25), u"1234567.3"_s); // no digit grouping
 }
 
-TEST(Formats, TenthsNeverSpellsNanOrInfinity)
+TEST_P(Formats, TenthsNeverSpellsNanOrInfinity)
 {
     EXPECT_EQ(formatTenths(std::numeric_limits<double>::quiet_NaN()), u"0.0"_s);
     EXPECT_EQ(formatTenths(std::numeric_limits<double>::infinity()), u"0.0"_s);
@@ -35,7 +43,7 @@ TEST(Formats, TenthsNeverSpellsNanOrInfinity)
     EXPECT_EQ(huge.size(), 303);
 }
 
-TEST(Formats, JapaneseDate)
+TEST_P(Formats, JapaneseDate)
 {
     EXPECT_EQ(formatJapaneseDate(serialFromDate(QDate(2008, 10, 17))), u"08年10月17日"_s);
     EXPECT_EQ(formatJapaneseDate(serialFromDate(QDate(2008, 10, 20))), u"08年10月20日"_s);
@@ -46,7 +54,7 @@ TEST(Formats, JapaneseDate)
     EXPECT_EQ(formatJapaneseDate(0), u"99年12月30日"_s);
 }
 
-TEST(Formats, JapaneseDateOfAWildSerialIsStillADate)
+TEST_P(Formats, JapaneseDateOfAWildSerialIsStillADate)
 {
     for (double serial : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN(), -5e6, 5e6}) {
         const QString text = formatJapaneseDate(serial);
@@ -57,7 +65,7 @@ TEST(Formats, JapaneseDateOfAWildSerialIsStillADate)
     }
 }
 
-TEST(Formats, FullWidthNumbers)
+TEST_P(Formats, FullWidthNumbers)
 {
     EXPECT_EQ(fullWidthNumber(18), u"１８"_s);
     EXPECT_EQ(fullWidthNumber(-1), u"－１"_s);

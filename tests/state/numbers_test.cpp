@@ -1,10 +1,17 @@
 #include "state/numbers.h"
+#include "support/locales.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
-TEST(Numbers, TypedNumbersInHalfWidthFormsOnly)
+// Numbers are written and read with a point whatever the user's locale.
+class Numbers : public UnderEachLocale
+{
+};
+RUN_UNDER_EACH_LOCALE(Numbers);
+
+TEST_P(Numbers, TypedNumbersInHalfWidthFormsOnly)
 {
     EXPECT_EQ(parseNumber(u"65"_s), 65.0);
     EXPECT_EQ(parseNumber(u" 65.5 "_s), 65.5);
@@ -18,7 +25,7 @@ TEST(Numbers, TypedNumbersInHalfWidthFormsOnly)
         EXPECT_FALSE(parseNumber(refused)) << refused.toStdString();
 }
 
-TEST(Numbers, TenthsRoundHalfAwayFromZero)
+TEST_P(Numbers, TenthsRoundHalfAwayFromZero)
 {
     EXPECT_EQ(formatTenths(80), u"80.0"_s);
     EXPECT_EQ(formatTenths(0.5), u"0.5"_s);
@@ -31,7 +38,7 @@ TEST(Numbers, TenthsRoundHalfAwayFromZero)
     EXPECT_EQ(formatTenths(0.15), u"0.2"_s);
 }
 
-TEST(Numbers, WeightTextsHaveNoZeroBeforeThePoint)
+TEST_P(Numbers, WeightTextsHaveNoZeroBeforeThePoint)
 {
     EXPECT_EQ(formatWeightText(65), u"65.0"_s);
     EXPECT_EQ(formatWeightText(65.25), u"65.3"_s);
