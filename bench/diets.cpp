@@ -133,5 +133,5 @@ void useQuietPlatform()
     };
     services.pickColour = [](std::int32_t) { return std::optional<std::int32_t>(); };
     services.openAddress = [](const QString &) { return false; };
-    services.anotherInstanceRunning = [] { return false; };
+    services.checkInstance = [](const QString &) { return InstanceCheck(); };
 }

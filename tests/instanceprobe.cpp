@@ -1,5 +1,6 @@
-// Asks the single-instance check from a separate process, for the tests: "hold" takes the lock and
-// keeps it until standard input closes; "check" only tells whether another copy holds it.
+// Asks the single-instance check from a separate process, for the tests: "hold FOLDER" takes the
+// locks for the data folder FOLDER and keeps them until standard input closes; "check FOLDER" only
+// tells whether another copy holds them.
 
 #include "platform/platform.h"
 
@@ -10,11 +11,18 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    const bool hold = argc > 1 && std::strcmp(argv[1], "hold") == 0;
-    const bool running = realPlatformServices().anotherInstanceRunning();
-    std::puts(running ? "running" : (hold ? "held" : "free"));
+    if (argc != 3)
+        return 2;
+    const bool hold = std::strcmp(argv[1], "hold") == 0;
+    const InstanceCheck check =
+        realPlatformServices().checkInstance(QString::fromLocal8Bit(argv[2]));
+    const bool alone = check.answer == InstanceCheck::Alone;
+    std::puts(check.answer == InstanceCheck::AnotherCopyRunning ? "running"
+              : !alone                                          ? "unguarded"
+              : hold                                            ? "held"
+                                                                : "free");
     std::fflush(stdout);
-    if (hold && !running) {
+    if (hold && alone) {
         while (std::getchar() != EOF) {
         }
     }

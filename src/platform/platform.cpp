@@ -5,16 +5,12 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QDir>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
 #include <cstdlib>
-#include <memory>
 #include <random>
 
 using namespace Qt::Literals::StringLiterals;
@@ -54,24 +50,6 @@ std::optional<std::int32_t> pickColourWithDialog(std::int32_t initial)
     return bgrFromColour(chosen);
 }
 
-bool instanceLockHeldElsewhere()
-{
-    static std::unique_ptr<QLockFile> lock;
-    if (lock)
-        return false; // this process holds it
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (directory.isEmpty())
-        directory = QDir::tempPath();
-    auto candidate = std::make_unique<QLockFile>(directory + u"/tolmishiki.lock"_s);
-    candidate->setStaleLockTime(0); // a lock is stale only when its process is gone
-    if (!candidate->tryLock(0)) {
-        // A lock left by a crashed run belongs to a dead process: QLockFile removes it itself.
-        return candidate->error() == QLockFile::LockFailedError;
-    }
-    lock = std::move(candidate);
-    return false;
-}
-
 std::optional<QSize> primaryScreenTwips()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -100,7 +78,7 @@ PlatformServices realPlatformServices()
     services.openAddress = [](const QString &address) {
         return QDesktopServices::openUrl(QUrl(address));
     };
-    services.anotherInstanceRunning = instanceLockHeldElsewhere;
+    services.checkInstance = takeInstanceLocks;
     services.terminateProcess = [] { std::_Exit(0); };
     services.screenSizeTwips = primaryScreenTwips;
     services.now = [] { return QDateTime::currentDateTime(); };

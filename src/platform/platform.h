@@ -3,6 +3,8 @@
 // The desktop services the program uses, behind replaceable functions. Real by default; tests
 // put recording fakes in their place. Nothing else in the program calls these services directly.
 
+#include "instancelock.h"
+
 #include <QDateTime>
 #include <QSize>
 #include <QString>
@@ -22,9 +24,10 @@ struct PlatformServices
     std::function<std::optional<std::int32_t>(std::int32_t initial)> pickColour;
     // Hands an address to the desktop's browser; false when that failed.
     std::function<bool(const QString &address)> openAddress;
-    // True when another copy of the program is running. The first call takes the lock and holds it
-    // for the life of the process, so later calls from the same process answer false.
-    std::function<bool()> anotherInstanceRunning;
+    // Whether another copy of the program runs in this session or on the data folder `dataFolder`.
+    // The first call takes the locks and holds them for the life of the process, so later calls
+    // from the same process answer Alone.
+    std::function<InstanceCheck(const QString &dataFolder)> checkInstance;
     // Ends the process at once, without close handlers (after the second-instance message).
     std::function<void()> terminateProcess;
     // The screen's width and height in twips; empty when unknown.

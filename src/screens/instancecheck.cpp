@@ -1,14 +1,23 @@
 #include "instancecheck.h"
 
 #include "platform/platform.h"
+#include "state/datafiles.h"
+
+#include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
 
 bool refuseSecondInstance()
 {
-    if (!platform().anotherInstanceRunning())
+    const InstanceCheck check = platform().checkInstance(dataDirectory());
+    if (check.answer == InstanceCheck::Alone)
         return false;
-    platform().showMessage(u"プログラムは既に起動されています。"_s);
+    if (check.answer == InstanceCheck::AnotherCopyRunning)
+        platform().showMessage(u"プログラムは既に起動されています。"_s);
+    else // two copies on one folder could undo each other's saves: none runs unguarded
+        platform().showMessage(
+            u"データフォルダを他のトルミ式から守れないため、起動できません。\nフォルダ: %1\n理由: %2"_s
+                .arg(QDir::toNativeSeparators(dataDirectory()), check.reason));
     platform().terminateProcess();
     return true;
 }

@@ -146,7 +146,7 @@ TEST_F(WizardTest, FirstStartShowsOnlyPageOneWithEmptyBoxesOfFiveCharacters)
 
 TEST_F(WizardTest, SecondInstanceIsRefusedBeforeThePageIsShown)
 {
-    fake.anotherInstance = true;
+    fake.instanceCheck.answer = InstanceCheck::AnotherCopyRunning;
     start();
     EXPECT_EQ(fake.takeMessages(), QStringList{u"プログラムは既に起動されています。"_s});
     EXPECT_EQ(fake.terminations, 1);

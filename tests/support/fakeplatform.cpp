@@ -43,7 +43,10 @@ PlatformServices FakePlatform::services()
         openResults.pop_front();
         return result;
     };
-    s.anotherInstanceRunning = [this] { return anotherInstance; };
+    s.checkInstance = [this](const QString &folder) {
+        checkedFolders << folder;
+        return instanceCheck;
+    };
     s.terminateProcess = [this] { ++terminations; };
     s.screenSizeTwips = [this] { return screenTwips; };
     s.now = [this] { return now; };

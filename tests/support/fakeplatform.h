@@ -17,7 +17,8 @@ struct FakePlatform
     std::deque<std::optional<std::int32_t>> colourPicks; // the next picks (nullopt = cancel)
     QStringList openedAddresses;
     std::deque<bool> openResults; // the next results of openAddress
-    bool anotherInstance = false;
+    InstanceCheck instanceCheck;  // what the single-instance check finds
+    QStringList checkedFolders;
     int terminations = 0;
     std::optional<QSize> screenTwips = QSize(19200, 14400);
     QDateTime now = QDateTime(QDate(2008, 10, 20), QTime(12, 0));
