@@ -1,3 +1,5 @@
+#include "platform/desktopsetup.h"
+#include "platform/endrequests.h"
 #include "screens/launch.h"
 #include "screens/main/form1.h"
 #include "screens/screens.h"
@@ -29,10 +31,10 @@ public:
 
 int main(int argc, char *argv[])
 {
-    // The program places its own windows, which Wayland compositors do not allow: use XWayland.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    prepareQtEnvironment();
     QApplication application(argc, argv);
+    prepareQtApplication();
+    onEndRequest(endOnRequest);
     startProgram();
     if (qEnvironmentVariableIsSet("TOLMISHIKI_EXIT_AFTER_FIRST_PAINT") && form1Loaded())
         form1().installEventFilter(new ExitAfterFirstPaint(&form1()));

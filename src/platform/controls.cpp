@@ -11,6 +11,20 @@
 
 namespace {
 
+// Check boxes and option buttons react to a click anywhere in the area their screen gives them,
+// not only on the box and its caption.
+template <typename Button> class WholeAreaButton : public Button
+{
+public:
+    using Button::Button;
+
+protected:
+    bool hitButton(const QPoint &position) const override
+    {
+        return this->rect().contains(position);
+    }
+};
+
 template <typename Control> Control *placed(Control *control, const QString &name, TwipsRect at)
 {
     control->setObjectName(name);
@@ -58,12 +72,12 @@ QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &captio
 
 QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, TwipsRect at)
 {
-    return placed(new QCheckBox(caption, parent), name, at);
+    return placed(new WholeAreaButton<QCheckBox>(caption, parent), name, at);
 }
 
 QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption, TwipsRect at)
 {
-    return placed(new QRadioButton(caption, parent), name, at);
+    return placed(new WholeAreaButton<QRadioButton>(caption, parent), name, at);
 }
 
 QString elementName(const QString &array, int index)

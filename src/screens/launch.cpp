@@ -59,3 +59,16 @@ void startProgram()
     moveWindowToTwips(&form1(), windowTop(), windowLeft());
     form1().show();
 }
+
+void endOnRequest()
+{
+    static bool ending = false; // a second request while the first still asks the user is the same
+    if (ending)
+        return;
+    ending = true;
+    if (form1Loaded() && form1().isVisible())
+        form1().close(); // the user may go back to the main screen after a failed save
+    else
+        QCoreApplication::exit(0); // no window is closed, so no exit save runs
+    ending = false;
+}

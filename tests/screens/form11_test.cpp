@@ -143,6 +143,20 @@ TEST_F(CopyCustomisation, ShowsTheTemplateHeldInMemory)
     EXPECT_FALSE(control<QCheckBox>(dialog, u"Check2"_s)->isChecked());
 }
 
+TEST_F(CopyCustomisation, BoxesAndOptionsReactAnywhereInTheirArea)
+{
+    resetTemplateToDefaults();
+    QPointer<Form11> dialog = openDialog();
+    // Far right in each control's area, well past its box and caption.
+    for (QAbstractButton *button :
+         {static_cast<QAbstractButton *>(control<QCheckBox>(dialog, u"Check1"_s)),
+          static_cast<QAbstractButton *>(control<QRadioButton>(dialog, u"Option2"_s))}) {
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          QPoint(button->width() - 2, button->height() / 2));
+        EXPECT_TRUE(button->isChecked()) << utf8(button->objectName());
+    }
+}
+
 TEST_F(CopyCustomisation, SavingUnchangedRewritesTheSameTwentyRecords)
 {
     const QByteArray before = keepTemplate(customTemplateText);

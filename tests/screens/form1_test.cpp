@@ -2,6 +2,7 @@
 // save when it is closed.
 
 #include "platform/twips.h"
+#include "screens/launch.h"
 #include "screens/main/form1.h"
 #include "screens/main/form3.h"
 #include "screens/main/form4.h"
@@ -166,11 +167,22 @@ TEST_F(Form1Test, UnreadableFileAtLoadKeepsTheValuesInMemory)
 
 TEST_F(Form1Test, SecondInstanceIsRefusedAndEnded)
 {
-    fake.anotherInstance = true;
-    form1();
-    EXPECT_EQ(fake.takeMessages(), QStringList{u"プログラムは既に起動されています。"_s});
-    EXPECT_EQ(fake.terminations, 1);
-    EXPECT_EQ(readData(u"yourdata.csv"_s), dietFile);
+    const QString folder = QDir::toNativeSeparators(dataDirectory());
+    const std::pair<InstanceCheck, QString> cases[] = {
+        {{InstanceCheck::AnotherCopyRunning, {}}, u"プログラムは既に起動されています。"_s},
+        {{InstanceCheck::FolderUnguarded, u"Permission denied"_s},
+         u"データフォルダを他のトルミ式から守れないため、起動できません。\nフォルダ: "_s + folder +
+             u"\n理由: Permission denied"_s},
+    };
+    for (const auto &[check, message] : cases) {
+        fake.instanceCheck = check;
+        form1();
+        EXPECT_EQ(fake.checkedFolders.takeLast(), dataDirectory());
+        EXPECT_EQ(fake.takeMessages(), QStringList{message});
+        EXPECT_EQ(readData(u"yourdata.csv"_s), dietFile);
+        unloadAllScreens();
+    }
+    EXPECT_EQ(fake.terminations, 2);
 }
 
 TEST_F(Form1Test, CopyWithTheDefaultTemplateGivesFiveLines)
@@ -268,6 +280,41 @@ TEST_F(Form1Test, OpenedScreensTakeTheMainScreensPlace)
     EXPECT_EQ(help->pos(), QPoint(300, 200));
     EXPECT_EQ(helpReturnTo, 1);
     EXPECT_FALSE(screen.isVisible());
+}
+
+TEST_F(Form1Test, AScreenThatReplacesAnotherIgnoresClicksForTheDoubleClickInterval)
+{
+    showMainScreen();
+    QApplication::setDoubleClickInterval(300);
+    click("Command4"); // the first click of a double-click on 入力
+    Form2 &settings = form2();
+    const int entries = settings.model()->entryCount();
+    QTest::mouseClick(settings.Command1, Qt::LeftButton); // its second click, on 新規
+    EXPECT_EQ(settings.model()->entryCount(), entries);
+    QTest::keyClick(settings.Command1, Qt::Key_Space); // the keyboard is not held back
+    EXPECT_EQ(settings.model()->entryCount(), entries + 1);
+    QTest::qWait(QApplication::doubleClickInterval());
+    QTest::mouseClick(settings.Command3, Qt::LeftButton); // 削除, of the new row
+    QApplication::setDoubleClickInterval(0);
+    EXPECT_EQ(settings.model()->entryCount(), entries);
+}
+
+TEST_F(Form1Test, AnEndWithoutTheCloseBoxSavesFromTheMainScreenOnly)
+{
+    Form1 &screen = showMainScreen();
+    click("Command4");
+    form2().Text5->setText(u"65.5"_s); // not confirmed on the settings screen
+    endOnRequest();
+    EXPECT_EQ(readData(u"yourdata.csv"_s), dietFile);
+    EXPECT_TRUE(form2().isVisible());
+
+    form2().hide();
+    screen.show();
+    moveWindowToTwips(&screen, 3000, 4500);
+    endOnRequest(); // as the close box: the exit save
+    EXPECT_FALSE(screen.isVisible());
+    const QList<QByteArray> lines = readData(u"yourdata.csv"_s).split('\n');
+    EXPECT_EQ(lines[4], "3000,100\r");
 }
 
 TEST_F(Form1Test, ClosingSavesTheSettingsScreenAndThePosition)

@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
+#include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/instancecheck.h"
 #include "screens/screens.h"
@@ -164,26 +165,20 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    auto *table = new Form3;
-    moveWindowToTwips(table, windowTopInTwips(this), windowLeftInTwips(this));
-    table->show();
+    showInPlaceOf(new Form3, this);
     hide();
 }
 
 void Form1::Command4_Click()
 {
     settingsDirty = 0;
-    Form2 &settings = form2();
-    moveWindowToTwips(&settings, windowTopInTwips(this), windowLeftInTwips(this));
-    settings.show();
+    showInPlaceOf(&form2(), this);
     hide();
 }
 
 void Form1::Command5_Click()
 {
-    auto *help = new Form4;
-    moveWindowToTwips(help, windowTopInTwips(this), windowLeftInTwips(this));
-    help->show();
+    showInPlaceOf(new Form4, this);
     helpReturnTo = 1;
     hide();
 }

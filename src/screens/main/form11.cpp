@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
+#include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/screens.h"
 #include "screens/settings/form2.h"
@@ -109,6 +110,6 @@ void Form11::Command2_Click()
 
 void Form11::closeEvent(QCloseEvent *event)
 {
-    form2().show();
+    showAsReplacement(&form2()); // where it stood before this dialog opened
     event->accept();
 }

@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/screens.h"
 #include "screens/settings/form2.h"
@@ -105,8 +106,6 @@ void Form3::Command2_Click()
 
 void Form3::closeEvent(QCloseEvent *event)
 {
-    Form1 &mainScreen = form1();
-    moveWindowToTwips(&mainScreen, windowTopInTwips(this), windowLeftInTwips(this));
-    mainScreen.show();
+    showInPlaceOf(&form1(), this);
     event->accept();
 }

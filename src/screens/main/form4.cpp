@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "helptext.h"
 #include "platform/fonts.h"
+#include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/screens.h"
 #include "screens/settings/form2.h"
@@ -47,7 +48,6 @@ Form4::Form4()
 void Form4::closeEvent(QCloseEvent *event)
 {
     QWidget &opener = helpReturnTo == 2 ? static_cast<QWidget &>(form2()) : form1();
-    moveWindowToTwips(&opener, windowTopInTwips(this), windowLeftInTwips(this));
-    opener.show();
+    showInPlaceOf(&opener, this);
     event->accept();
 }

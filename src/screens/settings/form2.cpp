@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
+#include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/main/form1.h"
 #include "screens/main/form11.h"
@@ -350,8 +351,7 @@ bool Form2::finishChecksPass()
 // The opened screen takes this screen's top and left, is shown, and this screen is hidden.
 void Form2::takePlaceOf(QWidget *next)
 {
-    moveWindowToTwips(next, windowTopInTwips(this), windowLeftInTwips(this));
-    next->show();
+    showInPlaceOf(next, this);
     hide();
 }
 

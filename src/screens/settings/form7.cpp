@@ -3,6 +3,7 @@
 #include "form2.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/main/form1.h"
 #include "screens/screens.h"
@@ -78,7 +79,5 @@ void Form7::discardChanges()
 
 void Form7::showMainScreenHere()
 {
-    Form1 &main = form1();
-    moveWindowToTwips(&main, windowTopInTwips(this), windowLeftInTwips(this));
-    main.show();
+    showInPlaceOf(&form1(), this);
 }

@@ -3,6 +3,7 @@
 #include "form6.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "state/state.h"
 
@@ -64,7 +65,6 @@ void Form10::Command1_Click()
     }
 
     // Page 3 places itself on page 1's position; shown before this page closes.
-    auto *page3 = new Form6;
-    page3->show();
+    showAsReplacement(new Form6);
     close();
 }

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
+#include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/instancecheck.h"
 #include "state/dateserial.h"
@@ -109,8 +110,6 @@ void Form5::Command1_Click()
 
     // The next page opens where this one stands; it is shown before this one closes, so the
     // program never finds itself without a window on the way.
-    auto *page2 = new Form10;
-    moveWindowToTwips(page2, windowTop(), windowLeft());
-    page2->show();
+    showInPlaceOf(new Form10, this);
     close();
 }

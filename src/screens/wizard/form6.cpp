@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
+#include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/main/form1.h"
 #include "screens/screens.h"
@@ -69,7 +70,7 @@ void Form6::Command1_Click()
     form2();
     RefreshMainScreen();
     moveWindowToTwips(&form1(), windowTop(), windowLeft());
-    form1().show();
+    showAsReplacement(&form1());
     close();
 }
 

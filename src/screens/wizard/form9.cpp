@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/fonts.h"
+#include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/main/form1.h"
 #include "screens/screens.h"
@@ -59,8 +60,7 @@ void Form9::Command2_Click()
     settings.Text8->setEnabled(false);
     deadlineDays() = 0; // reaches the file with the next save, as the box is unticked
     RefreshMainScreen();
-    moveWindowToTwips(&form1(), windowTopInTwips(this), windowLeftInTwips(this));
-    form1().show();
+    showInPlaceOf(&form1(), this);
     close();
 }
 
