@@ -2,16 +2,23 @@
 # The real program under a real X server (Xvfb with openbox), driven with xdotool:
 #   1. a first start runs the wizard to the main screen and declares the diet;
 #   2. the copy button puts the five lines on the clipboard;
-#   3. a second start is refused while the first keeps running, and no file changes;
-#   4. closing the main window through the window manager saves the log and the window position;
-#   5. a damaged yourdata.csv is kept aside and replaced by the default file.
+#   3. a second start is refused while the first keeps running, also from another session's runtime
+#      folder and through a symlinked folder, and no file changes;
+#   4. every screen that comes back after the user moved a window lands where that window stood;
+#   5. closing the main window through the window manager saves the log and the window position;
+#   6. the road of one weighing shows and saves the same under C.UTF-8 and de_DE.UTF-8, with the
+#      unsaved-changes dialog moved before each of its buttons, and a double-click on 入力 deletes
+#      nothing;
+#   7. a logout or kill saves as the close box would while the main screen shows, nothing otherwise;
+#   8. the colour dialog speaks Japanese and nothing is written outside tolmidata;
+#   9. a damaged yourdata.csv is kept aside and replaced by the default file, with no runtime folder.
 # Usage: run.sh PATH-TO-tolmishiki. Every process it starts is ended by its id when it exits.
 set -euo pipefail
 
 [ $# -eq 1 ] || { echo "usage: $0 PATH-TO-tolmishiki" >&2; exit 2; }
 program=$(realpath "$1")
 
-for tool in Xvfb openbox xdotool xclip xwininfo wmctrl sha256sum; do
+for tool in Xvfb openbox xdotool xclip xwininfo xprop wmctrl sha256sum; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps)" >&2; exit 1; }
 done
 
@@ -66,10 +73,34 @@ visible_window() {
     echo "$ids"
 }
 
-# Waits for the one visible window with that title and prints its id.
+# Waits for the one visible window with that title and prints its id. A screen that has just
+# replaced another ignores clicks for the double-click interval, so the script waits that long too.
 window() {
     wait_until 30 "the window \"$1\"" visible_window "$1" >/dev/null
+    sleep 0.5
     visible_window "$1"
+}
+
+# The window frame's top-left in pixels, as "left top".
+frame_place() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {ax = $NF} /Absolute upper-left Y/ {ay = $NF}
+        /Relative upper-left X/ {rx = $NF} /Relative upper-left Y/ {ry = $NF}
+        END {print ax - rx, ay - ry}'
+}
+
+frame_at() {
+    [ "$(frame_place "$1")" = "$2 $3" ]
+}
+
+# Has the window manager move a window's frame to left, top.
+wm_move() {
+    wmctrl -i -r "$1" -e "0,$2,$3,-1,-1"
+    wait_until 20 "the window to move" frame_at "$1" "$2" "$3"
+}
+
+expect_at() {
+    local id=$1 left=$2 top=$3 what=$4
+    frame_at "$id" "$left" "$top" || fail "$what stands at $(frame_place "$id"), not at $left $top"
 }
 
 # Clicks the middle of a control placed at left, top, width, height in twips (15 to a pixel).
@@ -100,9 +131,11 @@ expect_ended() {
     [ "$status" -eq 0 ] || fail "$what ended with status $status"
 }
 
-# Starts the program in directory $1; sets $pid.
+# Starts the program in directory $1, with any further arguments as environment settings; sets $pid.
 start_program() {
-    (cd "$1" && exec "$program") >>"$work/program.log" 2>&1 &
+    local folder=$1
+    shift
+    (cd "$folder" && exec env "$@" "$program") >>"$work/program.log" 2>&1 &
     pid=$!
     started+=("$pid")
 }
@@ -118,15 +151,17 @@ line() {
 # The program's settings and lock stay inside this run.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 unset QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY XAUTHORITY XDG_CONFIG_HOME XDG_CACHE_HOME
-mkdir -p "$HOME"
+mkdir -p "$HOME" "$work/wm-home"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# A lock file left half-written by a power cut blocks no start.
+printf '\x01garbage' >"$XDG_RUNTIME_DIR/tolmishiki.lock"
 
 # The X server picks a free display itself and reports its number.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 started+=($!)
 wait_until 30 "Xvfb to report its display" test -s "$work/display"
 export DISPLAY=:$(head -n 1 "$work/display")
-openbox >"$work/openbox.log" 2>&1 &
+HOME=$work/wm-home openbox >"$work/openbox.log" 2>&1 & # its own files stay out of the user's home
 started+=($!)
 wait_until 30 "openbox to manage the screen" wmctrl -m >/dev/null 2>&1
 
@@ -172,23 +207,59 @@ start_program "$first"
 refusal=$(window '^TolmiShiki$')
 timeout 10 xdotool windowactivate --sync "$refusal" key Return
 expect_ended "$pid" "the refused second start"
+# The same data folder from another session's runtime folder, and through a symlink from another
+# working directory.
+mkdir -m 700 "$work/other-runtime"
+mkdir "$work/elsewhere"
+ln -s "$first/tolmidata" "$work/elsewhere/tolmidata"
+for folder in "$first" "$work/elsewhere"; do
+    start_program "$folder" "XDG_RUNTIME_DIR=$work/other-runtime"
+    refusal=$(window '^TolmiShiki$')
+    timeout 10 xdotool windowactivate --sync "$refusal" key Return
+    expect_ended "$pid" "the refused start in $folder from another session"
+done
 kill -0 "$main_pid" 2>/dev/null || fail "the first program ended with the second"
 visible_window '^ トルミ式 - zunoko$' >/dev/null || fail "the main screen is gone"
 [ "$(checksums "$first")" = "$before" ] || fail "the refused start changed a file"
 [ "$(ls "$first")" = "tolmidata" ] || fail "something was written beside tolmidata: $(ls "$first")"
-echo "ok: a second start was refused and changed nothing"
+echo "ok: second starts were refused, from another session and another spelling too, and changed nothing"
 
-# 4. Closing the main window through the window manager saves the window's place in twips.
-frame_place() { # the frame's top-left in pixels, as "left top"
-    xwininfo -id "$main" | awk '/Absolute upper-left X/ {ax = $NF} /Absolute upper-left Y/ {ay = $NF}
-        /Relative upper-left X/ {rx = $NF} /Relative upper-left Y/ {ry = $NF}
-        END {print ax - rx, ay - ry}'
-}
-moved() { [ "$(frame_place)" != "$place_before" ]; }
-place_before=$(frame_place)
-timeout 10 xdotool windowmove "$main" 123 77
-wait_until 20 "the main window to move" moved
-read -r left top <<<"$(frame_place)"
+# 4. Every return lands where the closing window stood, however the window manager moved it.
+# A window of fixed size asks the window manager for no maximise function or button (Motif hints:
+# flags, functions, decorations; maximise is 0x10 among the functions and 0x40 among the buttons).
+read -r _ functions decorations _ <<<"$(xprop -id "$main" _MOTIF_WM_HINTS | cut -d= -f2 | tr -d ,)"
+((functions & 0x10 || decorations & 0x40)) && fail "the main screen offers to maximise"
+click "$main" 2280 3000 1095 255 # ●○
+table=$(window '^ トルミな星取表 - zunoko$')
+wm_move "$table" 211 133
+click "$table" 4440 2640 1095 615 # 戻る
+main=$(window '^ トルミ式 - zunoko$')
+expect_at "$main" 211 133 "the main screen after 戻る"
+click "$main" 3480 3000 975 255 # ヘルプ
+help=$(window ' \(\?_\?\) - zunoko$')
+wm_move "$help" 305 207
+wmctrl -i -c "$help"
+main=$(window '^ トルミ式 - zunoko$')
+expect_at "$main" 305 207 "the main screen after the help"
+click "$main" 4560 3000 975 255 # 入力
+settings=$(window '^ 設定画面 - zunoko')
+wm_move "$settings" 150 90
+click "$settings" 2200 2580 1095 375 # ヘルプ
+help=$(window ' \(\?_\?\) - zunoko$')
+expect_at "$help" 150 90 "the help opened from the settings screen"
+wm_move "$help" 260 170
+wmctrl -i -c "$help"
+settings=$(window '^ 設定画面 - zunoko')
+expect_at "$settings" 260 170 "the settings screen after the help"
+wm_move "$settings" 120 60
+click "$settings" 50 2580 2110 375 # 設定を終了する, nothing changed
+main=$(window '^ トルミ式 - zunoko$')
+expect_at "$main" 120 60 "the main screen after 設定を終了する"
+echo "ok: the win/loss table, the help and the settings screen each came back in place"
+
+# 5. Closing the main window through the window manager saves the window's place in twips.
+wm_move "$main" 123 77
+read -r left top <<<"$(frame_place "$main")"
 wmctrl -i -c "$main"
 expect_ended "$main_pid" "the program after its main window closed"
 saved=$first/tolmidata/yourdata.csv
@@ -200,12 +271,135 @@ saved=$first/tolmidata/yourdata.csv
     fail "the saved declaration entry reads \"$(line "$saved" 10)\""
 echo "ok: closing the main window saved the log and the window position"
 
-# 5. A damaged yourdata.csv (five lines) is kept aside and replaced by the default file.
+# 6. The road of one weighing, under the C locale and under a German one whose decimal separator
+# is a comma: both must show and save exactly the same. A diet of 80 kg towards 70 kg, 170 cm,
+# declared on 2020-01-01 with one weighing since; the road weighs 78.5 kg today.
+diet_file() {
+    printf '%s\r\n' 1,80 0,70 0,170 0,100 900,100 1500,'"www.5ch.net"' 15724527,'"URL2"' \
+        8404992,'#2020-01-01#' 0,'#2020-01-02#' '#2020-01-05#,79.5' '#2020-01-01#,80'
+}
+today=$(date +%Y-%m-%d)
+
+# Adds a weighing of $2 kg on the settings screen $1 and finishes it: the dialog appears.
+weigh_and_finish() {
+    local settings=$1
+    click "$settings" 3360 3000 735 255 # 新規
+    timeout 10 xdotool type --delay 30 "$2"
+    click "$settings" 4120 3000 800 255 # 書込
+    click "$settings" 50 2580 2110 375  # 設定を終了する
+    window '・◇・\) \? \?$'
+}
+
+road_of_a_weighing() {
+    local locale=$1 folder=$work/road-$1 main settings dialog
+    mkdir -p "$folder/tolmidata"
+    diet_file >"$folder/tolmidata/yourdata.csv"
+    start_program "$folder" "LC_ALL=$locale"
+    local road_pid=$pid
+    main=$(window '^ トルミ式 - zunoko$')
+
+    # A row selected on the settings screen, then a double-click on 入力: its second click lands
+    # on 削除 but deletes nothing, so finishing goes straight back to the main screen.
+    click "$main" 4560 3000 975 255 # 入力
+    settings=$(window '^ 設定画面 - zunoko')
+    click "$settings" 3360 1410 2175 30 # row 1 of the table
+    click "$settings" 50 2580 2110 375  # 設定を終了する
+    main=$(window '^ トルミ式 - zunoko$')
+    timeout 10 xdotool windowactivate --sync "$main" mousemove --window "$main" \
+        $(((4560 + 975 / 2) / 15)) $(((3000 + 255 / 2) / 15)) click --repeat 2 --delay 80 1
+    settings=$(window '^ 設定画面 - zunoko')
+    click "$settings" 50 2580 2110 375 # 設定を終了する
+    main=$(window '^ トルミ式 - zunoko$')
+    [ "$(diet_file)" = "$(cat "$folder/tolmidata/yourdata.csv")" ] || fail "the double-click changed the file"
+
+    # キャンセル in the moved dialog: the main screen comes back there and nothing is saved.
+    click "$main" 4560 3000 975 255
+    dialog=$(weigh_and_finish "$(window '^ 設定画面 - zunoko')" 77.0)
+    wm_move "$dialog" 280 190
+    click "$dialog" 2400 1320 1455 375 # キャンセル
+    main=$(window '^ トルミ式 - zunoko$')
+    expect_at "$main" 280 190 "the main screen after キャンセル ($locale)"
+    [ "$(diet_file)" = "$(cat "$folder/tolmidata/yourdata.csv")" ] || fail "キャンセル changed the file"
+
+    # 変更を保存する in the moved dialog: saved, with the dialog's place as the window's.
+    click "$main" 4560 3000 975 255
+    dialog=$(weigh_and_finish "$(window '^ 設定画面 - zunoko')" 78.5)
+    wm_move "$dialog" 333 222
+    click "$dialog" 240 1320 2055 375 # 変更を保存する
+    main=$(window '^ トルミ式 - zunoko$')
+    expect_at "$main" 333 222 "the main screen after 変更を保存する ($locale)"
+    click "$main" 120 3000 975 255 # コピー
+    wait_until 20 "the copied text" clipboard_filled
+    head -n 4 "$copied" | tr -d '\r' >"$folder/shown"
+    line "$copied" 5 | cut -d ' ' -f 1-3 >>"$folder/shown"
+    wmctrl -i -c "$main"
+    expect_ended "$road_pid" "the program after the road ($locale)"
+}
+
+road_of_a_weighing C.UTF-8
+road_of_a_weighing de_DE.UTF-8
+weighed=$work/road-C.UTF-8/tolmidata/yourdata.csv
+[ "$(line "$weighed" 5)" = "3330,100" ] && [ "$(line "$weighed" 6)" = '4995,"www.5ch.net"' ] ||
+    fail "the saved position reads \"$(line "$weighed" 5)\" \"$(line "$weighed" 6)\""
+[ "$(line "$weighed" 10)" = "#$today#,78.5" ] || fail "the saved weighing reads \"$(line "$weighed" 10)\""
+[ "$(wc -l <"$weighed")" -eq 12 ] || fail "the saved log does not have three entries"
+shown=$work/road-C.UTF-8/shown
+[ "$(sed -n 1p "$shown")" = "レベル： アジアゾウ" ] &&
+    [[ $(sed -n 2p "$shown") == "現在： 78.5 kg ("*") bmi27.2" ]] &&
+    [ "$(sed -n 3p "$shown")" = "開始： 80.0 kg (20年01月01日) bmi27.7" ] &&
+    [ "$(sed -n 4p "$shown")" = "目標： 70.0 kg (目標達成率 15.0 %)" ] &&
+    [ "$(sed -n 5p "$shown")" = "増減： -1.5 kg" ] || fail "the main screen shows: $(cat "$shown")"
+cmp -s "$weighed" "$work/road-de_DE.UTF-8/tolmidata/yourdata.csv" || fail "de_DE.UTF-8 saved another file"
+cmp -s "$shown" "$work/road-de_DE.UTF-8/shown" ||
+    fail "de_DE.UTF-8 shows: $(cat "$work/road-de_DE.UTF-8/shown")"
+echo "ok: the road of one weighing shows and saves the same under C.UTF-8 and de_DE.UTF-8"
+
+# 7. Ends without the close box: while the main screen shows, SIGTERM and SIGHUP save as the close
+# box would (the moved window's place reaches the file); while the settings screen shows, Ctrl+C
+# (SIGINT) writes nothing.
+ends=$work/road-C.UTF-8
+for signal in TERM HUP; do
+    start_program "$ends"
+    main=$(window '^ トルミ式 - zunoko$')
+    wm_move "$main" 140 95
+    kill -s "$signal" "$pid"
+    expect_ended "$pid" "the program after SIG$signal"
+    [ "$(line "$ends/tolmidata/yourdata.csv" 5)" = "1425,100" ] ||
+        fail "SIG$signal did not save the window's place"
+    sed -i '5s/^1425,/0,/' "$ends/tolmidata/yourdata.csv"
+done
+before=$(checksums "$ends")
+start_program "$ends"
+click "$(window '^ トルミ式 - zunoko$')" 4560 3000 975 255
+settings=$(window '^ 設定画面 - zunoko')
+click "$settings" 3360 3000 735 255 # 新規, and no 書込
+kill -s INT "$pid"
+expect_ended "$pid" "the program after SIGINT"
+[ "$(checksums "$ends")" = "$before" ] || fail "SIGINT on the settings screen changed a file"
+echo "ok: SIGTERM and SIGHUP saved from the main screen, SIGINT on the settings screen wrote nothing"
+
+# 8. The colour dialog speaks Japanese, and adding a custom colour writes nothing outside tolmidata.
+start_program "$ends"
+click "$(window '^ トルミ式 - zunoko$')" 4560 3000 975 255
+click "$(window '^ 設定画面 - zunoko')" 3360 600 735 255 # 文字色
+colours=$(window '^色を選択$')
+timeout 10 xdotool windowactivate --sync "$colours" key alt+a # カスタムカラーに追加(&A)
+timeout 10 xdotool windowactivate --sync "$colours" key Escape
+window '^ 設定画面 - zunoko' >/dev/null
+kill -s TERM "$pid"
+expect_ended "$pid" "the program after the colour dialog"
+[ -z "$(find "$HOME" -mindepth 1)" ] || fail "written in the home folder: $(find "$HOME" -mindepth 1)"
+[ "$(ls "$ends")" = "$(printf 'shown\ntolmidata')" ] || fail "written beside tolmidata: $(ls "$ends")"
+echo "ok: the colour dialog read Japanese and wrote nothing outside tolmidata"
+
+# 9. A damaged yourdata.csv (five lines) is kept aside and replaced by the default file. This start
+# has no runtime folder: the program takes Qt's private fallback without a word.
 second=$work/second
 mkdir -p "$second/tolmidata"
 head -n 5 "$saved" >"$second/tolmidata/yourdata.csv"
 damaged=$(sha256sum <"$second/tolmidata/yourdata.csv")
-start_program "$second"
+mkdir "$work/tmp"
+start_program "$second" -u XDG_RUNTIME_DIR "TMPDIR=$work/tmp"
 page1=$(window '^ スタートアップ - zunoko$')
 kept=("$second"/tolmidata/yourdata.csv.unreadable-*)
 [ ${#kept[@]} -eq 1 ] && [ -f "${kept[0]}" ] || fail "no kept copy of the damaged file"
@@ -217,4 +411,5 @@ before=$(checksums "$second")
 wmctrl -i -c "$page1"
 expect_ended "$pid" "the program after the wizard closed"
 [ "$(checksums "$second")" = "$before" ] || fail "leaving the wizard changed a file"
+! grep -q XDG_RUNTIME_DIR "$work/program.log" || fail "the program warned about the runtime folder"
 echo "ok: the damaged file was kept and replaced by the default file"
