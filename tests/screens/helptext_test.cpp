@@ -140,6 +140,10 @@ TEST(HelpText, ListsTheLevelsOfEachModeFromTheNameTables)
     const QString text = helpText();
     for (const int story : {Cinderella, Momotaro, Alice})
         EXPECT_FALSE(text.contains(QString::fromUtf16((*levelNameTable(story, 0))[1])));
+    // ... and named only among the secret modes of the level chapter, never in the settings one.
+    const qsizetype levelChapter = text.indexOf(u"（６）モード別レベル一覧"_s);
+    for (const QString &story : {u"シンデレラ"_s, u"桃太郎"_s})
+        EXPECT_GT(text.indexOf(story), levelChapter) << story.toStdString();
 }
 
 } // namespace

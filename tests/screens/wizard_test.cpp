@@ -309,7 +309,12 @@ TEST_F(WizardTest, StartDeclaresTheDietInBothFilesAndOpensTheMainScreen)
     ASSERT_TRUE(form2Loaded());
     EXPECT_FALSE(form2().isVisible());
     EXPECT_EQ(form2().model()->entryCount(), 1);
-    EXPECT_EQ(currentWeight, 65.6); // as the table shows it
+    // The day of the declaration shows no progress, whatever decimals the start weight was typed
+    // with (the table's row shows 65.6).
+    EXPECT_EQ(currentWeight, 65.56);
+    EXPECT_EQ(utf8(form1().Label1[3]->text()), utf8(u"60.0 kg (目標達成率 0.0 %)"_s));
+    EXPECT_TRUE(form1().Label1[11]->text().startsWith(u"0.0 kg "_s))
+        << utf8(form1().Label1[11]->text());
     EXPECT_EQ(latestDate, serialFromDate(QDate(2008, 10, 20)));
 }
 

@@ -12,6 +12,7 @@
 #include "screens/screens.h"
 #include "screens/storabletext.h"
 #include "settingschecks.h"
+#include "settingsstore.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
 #include "state/state.h"
@@ -143,7 +144,7 @@ void Form2::LoadSettingsScreen()
     MSFlexGrid1->show();
 
     latestDate = serialFromDate(dateFromEightDigits(weights->dateText(1)).value_or(QDate()));
-    currentWeight = weights->weightNumber(1);
+    currentWeight = newestWeight(*weights);
     showIdle(u"西暦年月日"_s);
     fillSettingsFields();
 }

@@ -98,5 +98,10 @@ void takeNewestEntry(const WeightTableModel &weights)
         return;
     if (const std::optional<QDate> date = dateFromEightDigits(weights.dateText(1)))
         latestDate = serialFromDate(*date);
-    currentWeight = weights.weightNumber(1);
+    currentWeight = newestWeight(weights);
+}
+
+double newestWeight(const WeightTableModel &weights)
+{
+    return weights.entryCount() == 1 ? startWeight() : weights.weightNumber(1);
 }

@@ -21,3 +21,8 @@ bool saveYourData(Form2 &settings);
 
 // currentWeight and latestDate from the newest row of the table (row 1).
 void takeNewestEntry(const WeightTableModel &weights);
+
+// The weight of the newest row. While that row is the declaration entry it is the start weight
+// itself: the table shows it rounded to "###.0", and a start weight declared with two decimals
+// would otherwise greet the user with a loss or gain on the day of the declaration.
+double newestWeight(const WeightTableModel &weights);
