@@ -13,6 +13,11 @@ using namespace Qt::Literals::StringLiterals;
 
 const QString DefaultWebAddress = u"www.5ch.net"_s;
 
+QString storableWebAddress(QStringView address)
+{
+    return storableForm(address, u"%22");
+}
+
 namespace {
 
 const QString defaultTitles[] = {u"レベル： "_s, u"現在： "_s, u"開始： "_s,
@@ -124,7 +129,7 @@ void writeSettingsHeader(FieldWriter &writer)
         if (n <= 5)
             writer.real(RealSlots[n]);
         else if (n <= 7)
-            writer.text(TextSlots[n - 5]);
+            writer.text(n == 6 ? storableWebAddress(webAddress()) : TextSlots[n - 5]);
         else
             writer.date(DateSlots[n - 7]);
         writer.endRecord();

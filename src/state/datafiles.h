@@ -16,6 +16,10 @@
 
 extern const QString DefaultWebAddress;
 
+// The web address as it is stored: a double quote from a hand-edited file becomes %22, which a
+// browser reads as the same address (see storableForm).
+QString storableWebAddress(QStringView address);
+
 QString dataDirectory(); // dataRoot + "/tolmidata"
 QString yourDataPath();
 QString customDataPath();

@@ -164,10 +164,7 @@ bool FieldReader::nextField(QByteArrayView &field, bool &quoted)
     if (kind == FieldKind::Plain) {
         while (end < data.size() && data[end] != ',' && !isLineEnd(data[end]))
             ++end;
-        qsizetype last = end;
-        while (last > pos && isBlank(data[last - 1]))
-            --last;
-        field = data.sliced(pos, last - pos);
+        field = data.sliced(pos, end - pos);
     } else {
         const char closing = kind == FieldKind::Quoted ? '"' : '#';
         const qsizetype close = data.indexOf(closing, pos + 1);
@@ -201,11 +198,20 @@ bool FieldReader::nextField(QByteArrayView &field, bool &quoted)
     return true;
 }
 
+bool FieldReader::nextNumber(QByteArrayView &field)
+{
+    bool quoted = false;
+    if (!nextField(field, quoted) || quoted)
+        return false;
+    while (!field.isEmpty() && isBlank(field.back()))
+        field.chop(1);
+    return !field.isEmpty() && field.front() != '#';
+}
+
 bool FieldReader::readInteger(std::int32_t &value)
 {
     QByteArrayView field;
-    bool quoted = false;
-    if (!nextField(field, quoted) || quoted || field.isEmpty() || field.front() == '#')
+    if (!nextNumber(field))
         return false;
     const char *first = field.data();
     const char *last = first + field.size();
@@ -222,8 +228,7 @@ bool FieldReader::readInteger(std::int32_t &value)
 bool FieldReader::readReal(double &value)
 {
     QByteArrayView field;
-    bool quoted = false;
-    if (!nextField(field, quoted) || quoted || field.isEmpty() || field.front() == '#')
+    if (!nextNumber(field))
         return false;
     const char *first = field.data();
     const char *last = first + field.size();
@@ -243,10 +248,8 @@ bool FieldReader::readText(QString &value)
     bool quoted = false;
     if (!nextField(field, quoted) || (!quoted && !field.isEmpty() && field.front() == '#'))
         return false;
-    // A text the writer would refuse (a line break inside the quotes, a quote in a plain field)
-    // is no text: accepting it would leave the slot unsaveable for good.
     QString decoded;
-    if (!decodeCodePage(field, decoded) || !isStorableText(decoded))
+    if (!decodeCodePage(field, decoded))
         return false;
     value = decoded;
     return true;
@@ -288,7 +291,7 @@ bool FieldWriter::text(const QString &value)
 {
     separate();
     QByteArray bytes;
-    const bool storable = isStorableText(value) && encodeCodePage(value, bytes);
+    const bool storable = encodeCodePage(storableForm(value), bytes);
     allTextsEncodable = allTextsEncodable && storable;
     out += '"';
     if (storable)
@@ -350,6 +353,25 @@ bool isStorableText(QStringView text)
     }
     QByteArray ignored;
     return encodeCodePage(text, ignored);
+}
+
+QString storableForm(QStringView text, QStringView quote)
+{
+    QString stored;
+    stored.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'"') {
+            stored += quote;
+        } else if (c == u'\r' || c == u'\n') {
+            stored += u' ';
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else {
+            stored += c;
+        }
+    }
+    return stored;
 }
 
 bool encodeCodePage(QStringView text, QByteArray &bytes)

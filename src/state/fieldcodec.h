@@ -12,8 +12,9 @@
 // Reads fields strictly in sequence: a comma or a line end closes a field, blanks before a field
 // are skipped, a quoted field runs to the next quote, a field between # signs is a date-time.
 // Fields are taken across line ends, so a missing field shifts the ones after it. Every read
-// returns false (and leaves its target alone) when the next field is missing or of another kind;
-// a text is only read when it could be written back (see isStorableText).
+// returns false (and leaves its target alone) when the next field is missing or of another kind.
+// An unquoted text keeps the blanks at its end and may hold double quotes; a quoted one may hold
+// line breaks. Both are read as they stand and take their storable form when written.
 class FieldReader
 {
 public:
@@ -30,6 +31,8 @@ public:
 private:
     // The raw bytes of the next field and whether it was quoted; false at the end of the data.
     bool nextField(QByteArrayView &field, bool &quoted);
+    // The next field as an unquoted number: blanks after it dropped, never empty or a date.
+    bool nextNumber(QByteArrayView &field);
     void skipBlankLinesAndSpaces();
 
     QByteArrayView data;
@@ -45,8 +48,8 @@ class FieldWriter
 public:
     void integer(std::int32_t value);
     void real(double value);
-    // False when the text holds a quote, a line break or a character the code page cannot encode;
-    // such a text is never written altered: the caller reports it and writes nothing.
+    // Writes the text's storable form. False when it holds a character the code page cannot
+    // encode; such a text is never written altered: the caller reports it and writes nothing.
     bool text(const QString &value);
     void date(DateSerial value);
     // Whole records their caller already holds in the written form of the kinds above, commas and
@@ -71,6 +74,12 @@ QByteArray formatReal(double value);
 
 // Whether a text can be stored in a quoted field and read back whole.
 bool isStorableText(QStringView text);
+
+// The form a text is stored in. A quoted field can hold neither a double quote nor a line break,
+// so each line break (CR LF, CR or LF) becomes one blank and each double quote becomes `quote`;
+// every other character stays as it is. Only a hand-edited file brings such characters in: the
+// input boxes refuse them as they are typed.
+QString storableForm(QStringView text, QStringView quote = u"”");
 
 // Code page conversion of one text (strict: false on any byte or character it cannot convert).
 bool encodeCodePage(QStringView text, QByteArray &bytes);

@@ -179,11 +179,37 @@ TEST_F(DataFiles, TitlesWithCommasAndJapaneseSurviveTheTemplateSave)
     EXPECT_EQ(CopyFlags[19], -5);
 }
 
+// A double quote in an unquoted text or a line break in a quoted one, as a hand-edited file may
+// hold: the diet is kept, and the next save writes the texts in a form the file can hold.
+TEST_F(DataFiles, HandEditedTextsAreReadAsTheyStandAndSavedInAStorableForm)
+{
+    QByteArray header = declaredYourData.left(declaredYourData.indexOf("#2008-10-20#"));
+    header.replace("\"example.jp/diet\"", "www.example.com/?q=\"diet\"")
+        .replace("\"hand, typed\"", "\"two\r\nlines\"");
+    writeData(u"yourdata.csv"_s, header + "#2008-10-20#,78\r\n");
+    startUp();
+    EXPECT_EQ(setupDone(), 1);
+    EXPECT_TRUE(keptFiles().isEmpty());
+    EXPECT_EQ(webAddress(), u"www.example.com/?q=\"diet\""_s);
+    EXPECT_EQ(reservedText2(), u"two\r\nlines"_s);
+
+    FieldWriter writer;
+    writeSettingsHeader(writer);
+    EXPECT_TRUE(writer.ok());
+    EXPECT_TRUE(
+        writer.bytes().contains("2400,\"www.example.com/?q=%22diet%22\"\r\n255,\"two lines\"\r\n"))
+        << writer.bytes().constData();
+
+    levelTitle() = u"say \"hi\""_s;
+    ASSERT_TRUE(saveTemplateFile(nullptr));
+    EXPECT_TRUE(readData(u"customdata.csv"_s).startsWith("0,\"say \x81\x68hi\x81\x68\"\r\n"));
+}
+
 TEST_F(DataFiles, ATitleTheFileCannotHoldIsReportedAndNothingIsWritten)
 {
     writeData(u"customdata.csv"_s, defaultCustomData());
     startUp();
-    levelTitle() = u"say \"hi\""_s;
+    levelTitle() = u"say 😀"_s;
     QString error;
     EXPECT_FALSE(saveTemplateFile(&error));
     EXPECT_FALSE(error.isEmpty());

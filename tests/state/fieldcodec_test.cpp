@@ -134,6 +134,13 @@ TEST_P(FieldCodec, TextsTheFileCannotHoldAreRefused)
     FieldWriter writer;
     EXPECT_FALSE(writer.text(u"😀"_s));
     EXPECT_FALSE(writer.ok());
+
+    // What a hand-edited file brought in is written in a form the file can hold.
+    EXPECT_EQ(storableForm(u"say \"hi\"\r\ntwo\rthree\nfour"_s), u"say ”hi” two three four"_s);
+    EXPECT_EQ(storableForm(u"q=\"a\""_s, u"%22"), u"q=%22a%22"_s);
+    FieldWriter quoted;
+    EXPECT_TRUE(quoted.text(u"a\"b\r\nc"_s));
+    EXPECT_EQ(quoted.bytes(), "\"a\x81\x68" "b c\"");
 }
 
 TEST_P(FieldCodec, WaveDashIsWrittenAsWindowsWritesIt)

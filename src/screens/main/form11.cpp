@@ -63,7 +63,7 @@ Form11::Form11()
 void Form11::loadTemplate()
 {
     for (int i = 0; i < 6; ++i)
-        Text1[i]->setText(CopyTitles[i + 1]);
+        Text1[i]->setText(storableForm(CopyTitles[i + 1]));
     Check1->setChecked(copyPhrase() != 0);
     if (trailingNewlines() == 0)
         Option1->setChecked(true);

@@ -13,6 +13,7 @@
 #include "screens/storabletext.h"
 #include "settingschecks.h"
 #include "settingsstore.h"
+#include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
 #include "state/state.h"
@@ -175,7 +176,7 @@ void Form2::fillSettingsFields()
     Text4->setText(formatWeightText(startWeight()));
     Text5->setText(formatWeightText(targetWeight()));
     Text6->setText(formatWeightText(::height())); // the slot, not the window's height
-    Text7->setText(webAddress());
+    Text7->setText(storableWebAddress(webAddress()));
     if (sex() == 0)
         Option1->setChecked(true);
     else
