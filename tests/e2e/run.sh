@@ -8,7 +8,7 @@
 #   5. closing the main window through the window manager saves the log and the window position;
 #   6. the road of one weighing shows and saves the same under C.UTF-8 and de_DE.UTF-8, with the
 #      unsaved-changes dialog moved before each of its buttons, and a double-click on 入力 deletes
-#      nothing;
+#      nothing; both data files are edited by hand as a spreadsheet would save them;
 #   7. a logout or kill saves as the close box would while the main screen shows, nothing otherwise;
 #   8. the colour dialog speaks Japanese and nothing is written outside tolmidata;
 #   9. a damaged yourdata.csv is kept aside and replaced by the default file, with no runtime folder.
@@ -18,7 +18,7 @@ set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 PATH-TO-tolmishiki" >&2; exit 2; }
 program=$(realpath "$1")
 
-for tool in Xvfb openbox xdotool xclip xwininfo xprop wmctrl sha256sum; do
+for tool in Xvfb openbox xdotool xclip xwininfo xprop wmctrl sha256sum iconv; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps)" >&2; exit 1; }
 done
 
