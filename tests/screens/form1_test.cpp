@@ -1,6 +1,9 @@
 // The main screen: its pictures, its load, the copy and web buttons, the screens it opens and the
 // save when it is closed.
 
+#include "engine/levels.h"
+#include "engine/objects.h"
+#include "engine/phrasetable.h"
 #include "platform/twips.h"
 #include "screens/launch.h"
 #include "screens/main/form1.h"
@@ -20,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,6 +138,50 @@ TEST_F(Form1Test, LayoutAndTexts)
     EXPECT_EQ(screen.findChild<QLabel *>(u"Label1(11)"_s)->geometry(), QRect(41, 143, 284, 17));
     EXPECT_EQ(screen.findChild<QLabel *>(u"Label1(10)"_s)->geometry(), QRect(38, 135, 289, 27));
     EXPECT_EQ(screen.Label2->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+}
+
+// Every text a line can be given is measured in the font the line really uses, as resolved on
+// this machine, against the line's width: a text that does not fit is cut off on screen.
+TEST_F(Form1Test, EveryTextALineCanShowFitsItsLine)
+{
+    Form1 &screen = form1();
+    struct Line
+    {
+        int element;    // of Label1
+        QString prefix; // what the refresh puts before each text
+        QStringList texts;
+    };
+    Line level{0, {}, {}};
+    for (int mode = 0; mode <= 6; ++mode)
+        for (int sex = 0; sex <= (mode == 2 ? 1 : 0); ++sex)
+            for (const char16_t *name : *levelNameTable(mode, sex))
+                level.texts << QString::fromUtf16(name);
+    // The widest amount of a realistic diet (999.9 kg lost, shown with its sign), as the refresh
+    // writes it before any object or cheer.
+    const ChangeLine widest = changeLine(1000.0, 0.1, 1, [] { return 0.0; });
+    Line change{
+        11,
+        widest.text.chopped(QString::fromUtf16(WeightObjectTable[widest.row].objectName).size()),
+        {}};
+    ASSERT_EQ(change.prefix, u"-999.9 kg "_s);
+    for (const WeightObject &row : WeightObjectTable)
+        change.texts << QString::fromUtf16(row.objectName);
+    Line phrase{4, {}, {}};
+    for (const char16_t *text : PhraseTable)
+        phrase.texts << QString::fromUtf16(text);
+
+    for (const Line &line : {level, change, phrase}) {
+        const QLabel *label = screen.Label1[line.element];
+        const QFontMetrics metrics(label->font());
+        const int width = label->contentsRect().width();
+        ASSERT_EQ(width, 284);
+        for (qsizetype i = 0; i < line.texts.size(); ++i) {
+            const QString text = line.prefix + line.texts[i];
+            EXPECT_LE(metrics.horizontalAdvance(text), width)
+                << "Label1(" << line.element << ") entry " << i << ": " << utf8(text) << " is "
+                << metrics.horizontalAdvance(text) << " px";
+        }
+    }
 }
 
 TEST_F(Form1Test, LoadRereadsTheHeaderAppliesColoursAndDimsTheColumn)
