@@ -108,6 +108,21 @@ Forecast forecastTrend(const TrendSeries &series, double start, double target,
     return forecast;
 }
 
+int declarationDay()
+{
+    // Years 1 to 9999 lie within three million days of the serials' zero.
+    const double day = std::floor(declarationDate());
+    return std::isfinite(day) ? static_cast<int>(std::clamp(day, -3e6, 3e6)) : 0;
+}
+
+std::optional<int> deadlineDay()
+{
+    const std::int32_t days = deadlineDays();
+    if (days == 0 || std::abs(std::int64_t(days)) > ForecastHorizonDays)
+        return std::nullopt;
+    return declarationDay() + days;
+}
+
 QString forecastText(const Forecast &forecast)
 {
     const QString weekly = u"（週 "_s + formatSignedHundredths(forecast.weeklySlope) + u" kg）"_s;

@@ -68,6 +68,12 @@ inline constexpr int ForecastHorizonDays = 100 * 365;
 Forecast forecastTrend(const TrendSeries &series, double start, double target,
                        std::optional<int> deadlineDay);
 
+// The calendar day of declarationDate (a hand-edited date that is no number is day 0), and the
+// deadline's day when the diet has one. A deadline further from the declaration than the forecast
+// horizon (only a hand-edited file holds one) is treated as none.
+int declarationDay();
+std::optional<int> deadlineDay();
+
 // The forecast line shown below the chart. A forecast after the deadline adds a second line.
 QString forecastText(const Forecast &forecast);
 

@@ -1,7 +1,9 @@
 // The weight trend, its forecast and the reduction to pixel columns, on synthetic logs.
 #include "engine/trend.h"
+#include "state/state.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -131,3 +133,16 @@ TEST(Trend, AColumnKeepsItsFirstLowestHighestAndLast)
 }
 
 } // namespace
+
+TEST(Trend, AHandEditedPlanGivesNoImpossibleDays)
+{
+    declarationDate() = day0 + 0.5;
+    deadlineDays() = 30;
+    EXPECT_EQ(declarationDay(), day0);
+    EXPECT_EQ(deadlineDay(), day0 + 30);
+    deadlineDays() = std::numeric_limits<std::int32_t>::max(); // would overflow the day count
+    EXPECT_FALSE(deadlineDay());
+    declarationDate() = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(declarationDay(), 0);
+    resetState();
+}

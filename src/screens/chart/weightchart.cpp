@@ -91,11 +91,9 @@ std::vector<Weighing> weighingsOfTable()
 }
 
 ChartPlot::ChartPlot(const TrendSeries &series, QWidget *parent)
-    : QWidget(parent), series(series), target(targetWeight()),
-      declared(static_cast<int>(std::floor(declarationDate())))
+    : QWidget(parent), series(series), target(targetWeight()), deadline(deadlineDay()),
+      declared(declarationDay())
 {
-    if (deadlineDays() != 0)
-        deadline = declared + deadlineDays();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -301,12 +299,9 @@ WeightChart::WeightChart()
     plot->setObjectName(u"plot"_s);
     placeInTwips(plot, 120, 60, 5355, 2370);
 
-    std::optional<int> deadlineDay;
-    if (deadlineDays() != 0)
-        deadlineDay = static_cast<int>(std::floor(declarationDate())) + deadlineDays();
     forecast =
         makeLabel(this, u"forecast"_s,
-                  forecastText(forecastTrend(series, startWeight(), targetWeight(), deadlineDay)),
+                  forecastText(forecastTrend(series, startWeight(), targetWeight(), deadlineDay())),
                   {120, 2475, 5355, 480});
     forecast->setTextFormat(Qt::PlainText);
     forecast->setAlignment(Qt::AlignLeft | Qt::AlignTop);
