@@ -1,6 +1,7 @@
-// The win/loss table and the main-screen refresh on a loaded log.
+// The win/loss table, the weight chart and the main-screen refresh on a loaded log.
 
 #include "registration.h"
+#include "screens/chart/weightchart.h"
 #include "screens/main/form1.h"
 #include "screens/main/form3.h"
 #include "screens/screens.h"
@@ -48,6 +49,22 @@ void winLossBaseline(benchmark::State &state)
     }
 }
 
+// Opening the weight chart: its constructor reads the settings screen's table and computes the
+// trend and the forecast, then its first paint lays the plot out and draws it (into an image, as
+// the offscreen platform would). Measured against the win/loss table's opening above.
+void chartOurs(benchmark::State &state)
+{
+    openDiet(entriesOf(state));
+    form2();
+    for (auto _ : state) {
+        auto chart = std::make_unique<WeightChart>();
+        benchmark::DoNotOptimize(chart->grab());
+        state.PauseTiming();
+        chart.reset();
+        state.ResumeTiming();
+    }
+}
+
 // One refresh of the loaded main screen from the state, as every flow that changes it ends.
 void refreshOurs(benchmark::State &state)
 {
@@ -62,4 +79,5 @@ void refreshOurs(benchmark::State &state)
 
 BENCHMARK(winLossOurs)->Name("winloss/ours")->Apply(overLogSizes);
 BENCHMARK(winLossBaseline)->Name("winloss/baseline")->Apply(overLogSizes);
+BENCHMARK(chartOurs)->Name("chart/ours")->Apply(overLogSizes);
 BENCHMARK(refreshOurs)->Name("refresh/ours")->Apply(overLogSizes);

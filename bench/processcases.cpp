@@ -98,19 +98,17 @@ void memory(benchmark::State &state)
     state.counters["bytes_per_entry"] = (*loaded - *empty) * 1024 / (entriesOf(state) - 1);
 }
 
-// From exec to the first paint of the first window, the process's end included.
-void timeStartUp(benchmark::State &state, const QString &program, const QStringList &environment)
+// From exec to the first paint of the first window, the process's end included. `variables` is
+// the child's environment; `arguments` its command line.
+void timeStartUp(benchmark::State &state, const QString &program, const QStringList &arguments,
+                 const QProcessEnvironment &variables)
 {
-    QTemporaryDir runtime;
-    QProcessEnvironment variables = childEnvironment(runtime.path());
-    for (const QString &variable : environment)
-        variables.insert(variable, u"1"_s);
     const QString directory = dietDirectory(entriesOf(state));
     const QString dataFile = directory + u"/tolmidata/yourdata.csv"_s;
     // An exit save would rewrite the file (even with the same bytes): its time tells.
     const QDateTime written = QFileInfo(dataFile).lastModified();
     for (auto _ : state) {
-        const std::optional<ChildRun> run = runChild(program, {}, directory, variables);
+        const std::optional<ChildRun> run = runChild(program, arguments, directory, variables);
         if (!run) {
             state.SkipWithError("the program did not start and end by itself");
             return;
@@ -121,17 +119,88 @@ void timeStartUp(benchmark::State &state, const QString &program, const QStringL
         state.SkipWithError("the start-up rewrote yourdata.csv");
 }
 
+QProcessEnvironment offscreenEnvironment(const QTemporaryDir &runtime, bool ours)
+{
+    QProcessEnvironment variables = childEnvironment(runtime.path());
+    if (ours)
+        variables.insert(u"TOLMISHIKI_EXIT_AFTER_FIRST_PAINT"_s, u"1"_s);
+    return variables;
+}
+
 // The program on the diet of 100,000 entries: start-up, main screen shown, then the test-only exit.
 void startUpOurs(benchmark::State &state)
 {
-    timeStartUp(state, QString::fromLatin1(PROGRAM_BINARY),
-                {u"TOLMISHIKI_EXIT_AFTER_FIRST_PAINT"_s});
+    QTemporaryDir runtime;
+    timeStartUp(state, QString::fromLatin1(PROGRAM_BINARY), {},
+                offscreenEnvironment(runtime, true));
 }
 
 // A minimal Qt Widgets program that shows one window and ends after its first paint.
 void startUpBaseline(benchmark::State &state)
 {
-    timeStartUp(state, QString::fromLatin1(MINIMAL_WINDOW_BINARY), {});
+    QTemporaryDir runtime;
+    timeStartUp(state, QString::fromLatin1(MINIMAL_WINDOW_BINARY), {},
+                offscreenEnvironment(runtime, false));
+}
+
+// A virtual X server (Xvfb) for the start-ups on a real X connection, started on first use and
+// ended with the benchmark program. Empty when it cannot be started.
+std::optional<QString> virtualDisplay()
+{
+    static QProcess *server = nullptr;
+    static std::optional<QString> display;
+    if (server)
+        return display;
+    server = new QProcess;
+    // Xvfb picks a free display itself and writes its number to the descriptor given.
+    server->start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1280x1024x24"_s,
+                              u"-nolisten"_s, u"tcp"_s});
+    qAddPostRoutine([] {
+        server->terminate();
+        server->waitForFinished();
+        delete server;
+    });
+    QByteArray number;
+    while (server->waitForReadyRead(10000)) {
+        number += server->readAllStandardOutput();
+        if (number.endsWith('\n'))
+            break;
+    }
+    if (!number.trimmed().isEmpty())
+        display = u":"_s + QString::fromLatin1(number.trimmed());
+    return display;
+}
+
+// From exec to the first paint on the virtual X server: ours on the diet, against the minimal
+// window showing Japanese text in the program's font.
+void timeXStartUp(benchmark::State &state, bool ours)
+{
+    const std::optional<QString> display = virtualDisplay();
+    if (!display) {
+        state.SkipWithError("Xvfb could not be started (scripts/install-deps installs it)");
+        return;
+    }
+    QTemporaryDir runtime;
+    QProcessEnvironment variables = offscreenEnvironment(runtime, ours);
+    variables.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    variables.insert(u"DISPLAY"_s, *display);
+    variables.remove(u"WAYLAND_DISPLAY"_s);
+    variables.remove(u"XAUTHORITY"_s);
+    if (ours)
+        timeStartUp(state, QString::fromLatin1(PROGRAM_BINARY), {}, variables);
+    else
+        timeStartUp(state, QString::fromLatin1(MINIMAL_WINDOW_BINARY), {u"--japanese-text"_s},
+                    variables);
+}
+
+void xStartUpOurs(benchmark::State &state)
+{
+    timeXStartUp(state, true);
+}
+
+void xStartUpBaseline(benchmark::State &state)
+{
+    timeXStartUp(state, false);
 }
 
 // Several whole runs on the diet of 100,000 entries, one process each.
@@ -140,6 +209,13 @@ void startUpRuns(benchmark::internal::Benchmark *bench)
     bench->Arg(100000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
     bench->Repetitions(11);
     keepingMinimum(bench);
+}
+
+// The same on a real X connection, with an empty log and with 100,000 entries.
+void xStartUpRuns(benchmark::internal::Benchmark *bench)
+{
+    startUpRuns(bench);
+    bench->Arg(DeclarationOnly);
 }
 
 } // namespace
@@ -166,3 +242,5 @@ int reportPeakMemory(const QString &workingDirectory)
 BENCHMARK(memory)->Name("memory")->Apply(overLogSizes)->Iterations(1)->Repetitions(3);
 BENCHMARK(startUpOurs)->Name("startup/ours")->Apply(startUpRuns);
 BENCHMARK(startUpBaseline)->Name("startup/baseline")->Apply(startUpRuns);
+BENCHMARK(xStartUpOurs)->Name("xstartup/ours")->Apply(xStartUpRuns);
+BENCHMARK(xStartUpBaseline)->Name("xstartup/baseline")->Apply(xStartUpRuns);

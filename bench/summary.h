@@ -33,6 +33,8 @@ private:
                                 int entries) const;
     void printPairedCases(std::ostream &out) const;
     void printStartUp(std::ostream &out) const;
+    void printStartUpRow(std::ostream &out, const std::string &key, int entries,
+                         const std::string &title) const;
     void printMemory(std::ostream &out) const;
     void printTargets(std::ostream &out) const;
 

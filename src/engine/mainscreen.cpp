@@ -21,14 +21,6 @@ double finiteOrZero(double value)
     return std::isfinite(value) ? value : 0.0;
 }
 
-// ((start - target) - (current - target)) / (start - target) × 100, in that order; 0 when that is
-// not a finite number.
-double achievementRateOf(double start, double target, double current)
-{
-    const double rate = ((start - target) - (current - target)) / (start - target) * 100;
-    return std::isfinite(rate) ? rate : 0.0;
-}
-
 // " bmi" and F(weight / (height / 100)²), or " bmi--.-" when no BMI can be computed.
 QString bmiText(double weight, double height)
 {
@@ -62,6 +54,12 @@ QString targetLine(double target, double current, double rate, QDate today)
 }
 
 } // namespace
+
+double achievementRateOf(double start, double target, double current)
+{
+    const double rate = ((start - target) - (current - target)) / (start - target) * 100;
+    return std::isfinite(rate) ? rate : 0.0;
+}
 
 MainScreenResult computeMainScreen(QDate today, const std::function<double()> &draw)
 {

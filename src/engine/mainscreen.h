@@ -28,6 +28,10 @@ struct MainScreenResult
     std::int32_t lostGrams = 0;
 };
 
+// The achievement rate in percent: ((start - target) - (current - target)) / (start - target) ×
+// 100, in that order; 0 when that is not a finite number.
+double achievementRateOf(double start, double target, double current);
+
 // One refresh: reads the state as it is now, draws from `draw` (uniform in [0, 1)) for the object
 // and the phrase, and leaves randomPhraseOn at 1. `today` is the date the day counts start from.
 //

@@ -88,3 +88,15 @@ QString formatWeightText(double value)
 {
     return roundedTenths(value, false);
 }
+
+QString formatSignedHundredths(double value)
+{
+    if (!std::isfinite(value))
+        value = 0;
+    char buffer[400];
+    buffer[0] = value < 0 ? '-' : '+';
+    const char *end = std::to_chars(buffer + 1, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::fixed, 2)
+                          .ptr;
+    return QString::fromLatin1(buffer, end - buffer);
+}

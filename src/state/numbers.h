@@ -16,3 +16,7 @@ QString formatTenths(double value);
 
 // "###.0": as above but without a zero before the point (0.5 -> ".5", 0 -> ".0").
 QString formatWeightText(double value);
+
+// A change with its sign and two decimals: "+0.10", "-0.45". The sign is that of the value itself,
+// so a small loss that rounds to nothing still reads "-0.00"; zero reads "+0.00".
+QString formatSignedHundredths(double value);

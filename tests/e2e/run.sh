@@ -11,7 +11,8 @@
 #      nothing; both data files are edited by hand as a spreadsheet would save them;
 #   7. a logout or kill saves as the close box would while the main screen shows, nothing otherwise;
 #   8. the colour dialog speaks Japanese and nothing is written outside tolmidata;
-#   9. a damaged yourdata.csv is kept aside and replaced by the default file, with no runtime folder.
+#   9. a damaged yourdata.csv is kept aside and replaced by the default file, with no runtime folder;
+#  10. the weight chart opens from a chick and from the menu in place, copies a picture, writes nothing.
 # Usage: run.sh PATH-TO-tolmishiki. Every process it starts is ended by its id when it exits.
 set -euo pipefail
 
@@ -413,3 +414,53 @@ expect_ended "$pid" "the program after the wizard closed"
 [ "$(checksums "$second")" = "$before" ] || fail "leaving the wizard changed a file"
 ! grep -q XDG_RUNTIME_DIR "$work/program.log" || fail "the program warned about the runtime folder"
 echo "ok: the damaged file was kept and replaced by the default file"
+
+# 10. The weight chart: a click on a chick opens it in the main screen's place, "コピー" puts a
+# picture on the clipboard, "戻る" and the right-click menu's "体重グラフ" come and go in place, and
+# no file changes. The log loses 0.1 kg a day for 400 days from 120 kg toward 70 kg; its forecast
+# ("このペースなら 2021年5月24日ごろ目標達成（週 -0.70 kg）" by hand: the trend ends 0.9 kg behind,
+# at 81.0 kg, 110 days short) is checked on the same log by the screen test, as it is drawn, not
+# written.
+chart_run=$work/chart
+mkdir -p "$chart_run/tolmidata"
+{
+    printf '%s\r\n' 1,120 0,70 0,170 0,100 900,100 1500,'"www.5ch.net"' 15724527,'"URL2"' \
+        8404992,'#2020-01-01#' 0,'#2020-01-02#'
+    for ((k = 399; k >= 1; k--)); do
+        printf '#%s#,%d.%d\r\n' "$(date -d "2020-01-01 + $k days" +%Y-%m-%d)" \
+            $(((1200 - k) / 10)) $(((1200 - k) % 10))
+    done
+    printf '#2020-01-01#,120\r\n'
+} | sed 's/\.0\r$/\r/' >"$chart_run/tolmidata/yourdata.csv"
+start_program "$chart_run"
+chart_pid=$pid
+main=$(window '^ トルミ式 - zunoko$')
+before=$(checksums "$chart_run") # start-up has written the default customdata.csv
+wm_move "$main" 210 140
+click "$main" 5040 1520 450 435 # a chick of the column
+chart=$(window '^ 体重グラフ - zunoko$')
+expect_at "$chart" 210 140 "the chart opened by a chick"
+! visible_window '^ トルミ式 - zunoko$' >/dev/null || fail "the main screen stays beside the chart"
+click "$chart" 3480 3000 975 255 # コピー
+copied_png() {
+    timeout 10 xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png
+}
+wait_until 20 "a picture on the clipboard" copied_png
+[ "$(timeout 10 xclip -selection clipboard -t image/png -o | head -c 8 | od -An -tx1 | tr -d ' \n')" = \
+    89504e470d0a1a0a ] || fail "the clipboard's image/png is not a PNG picture"
+wm_move "$chart" 240 170
+click "$chart" 4560 3000 975 255 # 戻る
+main=$(window '^ トルミ式 - zunoko$')
+expect_at "$main" 240 170 "the main screen after the chart's 戻る"
+timeout 10 xdotool windowactivate --sync "$main" mousemove --window "$main" 150 40 click 3
+sleep 0.5
+timeout 10 xdotool key Down Return # the menu's one item, 体重グラフ
+chart=$(window '^ 体重グラフ - zunoko$')
+expect_at "$chart" 240 170 "the chart opened from the menu"
+wmctrl -i -c "$chart"
+main=$(window '^ トルミ式 - zunoko$')
+expect_at "$main" 240 170 "the main screen after the chart's close box"
+[ "$(checksums "$chart_run")" = "$before" ] || fail "the chart changed a file in tolmidata"
+wmctrl -i -c "$main"
+expect_ended "$chart_pid" "the program after the chart"
+echo "ok: the chart opened from a chick and the menu in place, copied a picture and wrote nothing"

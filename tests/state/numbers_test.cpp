@@ -48,3 +48,12 @@ TEST_P(Numbers, WeightTextsHaveNoZeroBeforeThePoint)
     EXPECT_EQ(formatWeightText(100), u"100.0"_s);
     EXPECT_EQ(formatWeightText(999.95), u"1000.0"_s);
 }
+
+TEST_P(Numbers, ChangesCarryTheirSignAndTwoDecimals)
+{
+    EXPECT_EQ(formatSignedHundredths(-0.45), u"-0.45"_s);
+    EXPECT_EQ(formatSignedHundredths(0.1), u"+0.10"_s);
+    EXPECT_EQ(formatSignedHundredths(12.345678), u"+12.35"_s);
+    EXPECT_EQ(formatSignedHundredths(0), u"+0.00"_s);
+    EXPECT_EQ(formatSignedHundredths(-0.001), u"-0.00"_s);
+}

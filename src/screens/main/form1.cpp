@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/screenchange.h"
 #include "platform/twips.h"
+#include "screens/chart/weightchart.h"
 #include "screens/instancecheck.h"
 #include "screens/screens.h"
 #include "screens/settings/form2.h"
@@ -14,10 +15,12 @@
 #include "state/datafiles.h"
 #include "state/state.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -102,6 +105,16 @@ Form1::Form1()
     }
     for (int i = 6; i < 12; ++i)
         Image1[i] = makePicture(this, i, dim);
+    for (QLabel *picture : Image1) {
+        picture->setToolTip(u"クリックで体重グラフを表示"_s);
+        picture->installEventFilter(this);
+    }
+    // The right-click menu, anywhere on the screen.
+    auto *chart = new QAction(u"体重グラフ"_s, this);
+    chart->setObjectName(u"weightChartAction"_s);
+    connect(chart, &QAction::triggered, this, &Form1::openWeightChart);
+    addAction(chart);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 
     Command1 = makeButton(this, u"Command1"_s, u"コピー"_s, {120, 3000, 975, 255});
     Command2 = makeButton(this, u"Command2"_s, u"ＷＥＢ"_s, {1200, 3000, 975, 255});
@@ -167,6 +180,24 @@ void Form1::Command3_Click()
 {
     showInPlaceOf(new Form3, this);
     hide();
+}
+
+void Form1::openWeightChart()
+{
+    showInPlaceOf(new WeightChart, this);
+    hide();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
+        static_cast<QWidget *>(watched)->rect().contains(
+            static_cast<QMouseEvent *>(event)->position().toPoint())) {
+        openWeightChart();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::Command4_Click()

@@ -24,6 +24,8 @@ public:
     void Command3_Click(); // ●○
     void Command4_Click(); // 入力
     void Command5_Click(); // ヘルプ
+    // Opens the weight chart in this screen's place (a click on the chicks, or the menu).
+    void openWeightChart();
 
     std::array<QLabel *, 12> Label1{};
     std::array<QLabel *, 12> Image1{};
@@ -40,7 +42,8 @@ public:
     QPushButton *Command5 = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent *event) override; // the exit save
+    void closeEvent(QCloseEvent *event) override;               // the exit save
+    bool eventFilter(QObject *watched, QEvent *event) override; // clicks on the chicks
 };
 
 // Recomputes the main screen's six lines and pictures from the state and shows them on Form1
