@@ -4,8 +4,9 @@ set(CPACK_SOURCE_GENERATOR "")
 set(CPACK_PACKAGE_NAME tolmishiki)
 set(CPACK_PACKAGE_VENDOR "TolmiShiki Project")
 # The project itself maintains the package, at an address that receives no mail.
-set(CPACK_PACKAGE_CONTACT "TolmiShiki Project <tolmishiki@users.noreply.github.com>"
+set(TOLMI_MAINTAINER "TolmiShiki Project <tolmishiki@users.noreply.github.com>"
     CACHE STRING "Maintainer line of the Debian package")
+set(CPACK_PACKAGE_CONTACT "${TOLMI_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "playful diet diary with levels and daily phrases (Japanese)")
 # The lines of the long description, each below 80 columns (no semicolons: CMake splits at them).
 set(CPACK_PACKAGE_DESCRIPTION
