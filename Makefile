@@ -1,24 +1,33 @@
 # The README's commands. Each one installs what is missing first, so a fresh Debian 12 machine
-# needs nothing else.
+# needs nothing else. `make run` installs and builds only what the program needs; `make test`,
+# `make package` and the rest install everything and build every target.
 BUILD ?= build
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench clean fuzz
+.PHONY: all deps run-deps configure build run test bench clean fuzz
 
 all: build
 
 deps:
 	./scripts/install-deps
 
+run-deps:
+	./scripts/install-deps run
+
+# Every target, the tests included.
 configure: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DTOLMI_TESTS=ON
 
 build: configure
 	cmake --build $(BUILD) --parallel
 
-# Starts the program in the current directory, so its data lands in ./tolmidata.
-run: build
+# Builds the program alone and starts it in the current directory, so its data lands in
+# ./tolmidata. The build folder keeps the tests as configured: off on a machine without GoogleTest,
+# on once `make test` has run here.
+run: run-deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) --parallel --target tolmishiki
 	./$(BUILD)/src/tolmishiki
 
 test: build
@@ -58,6 +67,7 @@ clean:
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# Builds the Debian package $(BUILD)/tolmishiki_<version>_<architecture>.deb.
+# Builds the Debian package $(BUILD)/tolmishiki_<version>_<architecture>.deb and checks it with
+# lintian and appstreamcli (tools/checkpackage).
 package: build
-	cd $(BUILD) && cpack -G DEB
+	cmake --build $(BUILD) --target check_package

@@ -2,9 +2,11 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_SOURCE_GENERATOR "")
 set(CPACK_PACKAGE_NAME tolmishiki)
-set(CPACK_PACKAGE_VENDOR "TolmiShiki")
-set(CPACK_PACKAGE_CONTACT "TolmiShiki maintainers <maintainers@users.noreply.c-seed-cf5dffe3.example>"
+set(CPACK_PACKAGE_VENDOR "TolmiShiki Project")
+# The project itself maintains the package, at an address that receives no mail.
+set(TOLMI_MAINTAINER "TolmiShiki Project <tolmishiki@users.noreply.github.com>"
     CACHE STRING "Maintainer line of the Debian package")
+set(CPACK_PACKAGE_CONTACT "${TOLMI_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "playful diet diary with levels and daily phrases (Japanese)")
 # The lines of the long description, each below 80 columns (no semicolons: CMake splits at them).
 set(CPACK_PACKAGE_DESCRIPTION
@@ -30,8 +32,20 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps finds the Qt and C++ libraries; the window font is a plain dependency.
+# dpkg-shlibdeps finds the Qt and C++ libraries. Plain dependencies: the window font, Qt's X11
+# platform plugin (the program asks for it by name) and Qt's Japanese translations (the program
+# loads them for Qt's own dialogs).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-qpa-plugins, qt6-translations-l10n")
 
 include(CPack)
+
+# Builds the package and checks it as a distribution would: `make package` runs the check as a
+# target, `make test` as a test.
+set(check_package bash ${CMAKE_CURRENT_SOURCE_DIR}/tools/checkpackage ${CMAKE_CURRENT_BINARY_DIR}
+                  ${PROJECT_VERSION} ${TOLMI_APPSTREAM_ID})
+add_custom_target(check_package COMMAND ${check_package} USES_TERMINAL VERBATIM)
+if(TOLMI_TESTS)
+    add_test(NAME Package COMMAND ${check_package})
+    set_tests_properties(Package PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
+endif()

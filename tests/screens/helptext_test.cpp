@@ -49,6 +49,11 @@ TEST(HelpText, HasTheNineChaptersInOrderThreeEmptyLinesApart)
     };
     EXPECT_EQ(headings.mid(0, 8), expected);
     EXPECT_TRUE(headings[8].startsWith(u"（９）"_s));
+    // The product information names the built version and the licence, each on a line of its own.
+    const QStringList product = lines.mid(lines.indexOf(headings[8]));
+    EXPECT_TRUE(product.contains(u"バージョン　"_s + QStringLiteral(TOLMI_VERSION)));
+    EXPECT_TRUE(
+        product.contains(u"ライセンス　GNU 一般公衆利用許諾書 第3版以降（GPL-3.0-or-later）"_s));
 
     // No run of three empty lines inside a chapter, so the chapters are told apart by them alone.
     int emptyRun = 0;

@@ -198,11 +198,15 @@ const QString disclaimer = uR"(（８）免責事項／謝辞 ★★
 　　記事を書かれた皆さまに、心より感謝いたします。
 )"_s;
 
+// The version is the project's, from the build.
 const QString productInformation = uR"(（９）製品情報 ★★
 製品名　　　トルミ式（TolmiShiki）
 内容　　　　体重を記録して、ダイエットを楽しく続けるためのソフト
-バージョン　1.0
-)"_s;
+バージョン　%1
+ライセンス　GNU 一般公衆利用許諾書 第3版以降（GPL-3.0-or-later）
+　　　　　　トルミ式はフリーソフトウェアです。このライセンスの条件のもとで、
+　　　　　　自由に使い、配り、改変することができます。保証は一切ありません。
+)"_s.arg(QStringLiteral(TOLMI_VERSION));
 
 const QString closingLines = uR"(//
 // ウインドウ右上のＸボタンを
