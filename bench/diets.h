@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The data the cases run on: for each log size a working directory holding tolmidata/ with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight log editor's write ("書込") and the save that writes the table back to disk.
 
 #include "registration.h"

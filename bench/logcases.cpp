@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the log and filling the settings screen's table with it.
 
 #include "registration.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark program: the program's cost as its log grows, each case against a baseline
 // measured in the same run, then a summary with the targets. Google Benchmark's flags apply
 // (e.g. --benchmark_filter=read); the defaults below can be overridden that way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The win/loss table, the weight chart and the main-screen refresh on a loaded log.
 
 #include "registration.h"

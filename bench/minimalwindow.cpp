@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: the least a Qt Widgets program does to show a window of the main screen's
 // size. It leaves its event loop after the first paint, as the program does under the benchmark.
 // With --japanese-text the window shows a line of Japanese in the program's window font, so that

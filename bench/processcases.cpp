@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cases measured in child processes: peak memory per log entry and the whole start-up.
 
 #include "processcases.h"

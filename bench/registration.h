@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How the cases are registered: timed by the wall clock (what the user waits for), with the

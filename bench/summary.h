@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The benchmark's reporter: Google Benchmark's console output while the cases run, then a summary

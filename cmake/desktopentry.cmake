@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install step for the menu entry (run by `cmake --install` and by CPack). Expects
 # TOLMI_DESKTOP_SOURCE, TOLMI_DESKTOP_STAGED, TOLMI_PROGRAM_DIR and TOLMI_ENTRY_DIR (both relative
 # to the install prefix, or absolute).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation: the program, its menu entry and its icon in the desktop's icon theme.
 include(GNUInstallDirs)
 

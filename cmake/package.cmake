@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by `cpack` in the build folder (the top Makefile's `make package`).
 set(CPACK_GENERATOR DEB)
 set(CPACK_SOURCE_GENERATOR "")

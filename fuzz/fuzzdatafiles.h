@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The one entry point through which the fuzzer and the corpus replay test feed bytes to the

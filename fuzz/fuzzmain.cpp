@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer's hook, handing every input to the data-file entry point.
 
 #include "fuzzdatafiles.h"

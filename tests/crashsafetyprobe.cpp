@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves one data file over and over through the program's writers, alternating between its two
 // versions, until it is killed: "tolmi_crashsafety_probe <dataRoot> yourdata|customdata". It says
 // "saving" once before the first save, so that the test kills it in the middle of the saves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks the single-instance check from a separate process, for the tests: "hold FOLDER" takes the
 // locks for the data folder FOLDER and keeps them until standard input closes; "check FOLDER" only
 // tells whether another copy holds them.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Test of the install rules: installs the build into a scratch folder twice, once with a prefix
 # chosen at install time and once as a package does (prefix /usr below DESTDIR), and checks that
 # the program, the menu entry with the installed program's path, every icon, the copyright notice,

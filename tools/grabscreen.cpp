@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a rectangle of the X display as a PNG picture (used by scripts/screenshots):
 //
 //     tolmi_grab_screen LEFT TOP WIDTH HEIGHT OUTPUT.png

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's menu icons for the desktop's icon theme:
 //
 //     tolmi_make_icons PICTURE OUTPUT-FOLDER SIZE...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The display forms of the main screen besides "##0.0", which is formatTenths of

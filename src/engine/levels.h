@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Level modes: the 23 level names of each mode, the level index and the picture stage

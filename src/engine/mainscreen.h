@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Everything the main screen shows, computed from the state: the six result lines and which of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Lost-weight equivalents: the change line, the lost weight in kilograms followed by an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lost-weight table: 503 everyday objects, animals, foods, coins and
 // curiosities with their weights in grams, from light to heavy. The lookup scans the rows in
 // order and never sorts, so the two rows that stand out of order (rows 124 and 394) are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Phrases of the day for the phrase line of the main screen.
 // Entry 0 opens a newly started diet; entries 1 to 537 are plain sentences (tips, proverbs,
 // encouragement, jokes) and entries 538 to 576 are cheers built around emoticons.

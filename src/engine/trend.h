@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The weight chart's computation: the weighings in date order, their daily means, the smoothed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Builders for the controls of the screens: each is created on its parent at a position in twips,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Ends of the program that do not come through a window: SIGTERM (a logout, a shutdown, kill),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Whether this copy of the program may run. Two kernel locks (flock) decide: one on a file in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Screens replace one another in place: the next screen's window frame lands exactly where the

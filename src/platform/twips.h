@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Positions and sizes of the screens are given in twips; 15 twips are one pixel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // yourdata.csv and customdata.csv: their line layout, default contents, readers and writers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Date-times are held as days since 1899-12-30 (the fraction is the time of day). These are the

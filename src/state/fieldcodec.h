@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The field codec of the data files: records of two comma-separated fields ending in CR LF, in the

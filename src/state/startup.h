@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The parts of start-up that decide, without any window: capturing the working directory, loading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills a process that saves a data file over and over (SIGKILL, at random moments) and checks
 // after every kill that the file is whole and is one of the two versions being saved.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The two versions of each data file that the crash-safety probe saves in turn, built through the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under a real X server (Xvfb with openbox), driven with xdotool:
 #   1. a first start runs the wizard to the main screen and declares the diet;
 #   2. the copy button puts the five lines on the clipboard;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen's display forms: "##0.0" (formatTenths of state/numbers.h), "yy年mm月dd日" and
 // W(n).
 #include "engine/formats.h"

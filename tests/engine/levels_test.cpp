@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level index and picture stage at their edges, the visible pictures of each stage,
 // and the name tables checked against the names as written.
 #include "engine/levels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main-screen computation, its steps in order, the worked example, the target-line
 // cases, and finite readable lines from state that breaks the refresh's precondition.
 #include "engine/mainscreen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lost grams, the gained-weight texts, and the lookup (anchor, bound, range end,
 // pick, cheer override) on small tables and on the whole WeightObjectTable, with scripted draws.
 #include "engine/objects.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Invariants of the lost-weight table: its size, the telling rows, the counts
 // and positions per weight range, the order, the names, and the brackets of the worked examples.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw of the phrase of the day, entry 0 right after a new diet and never otherwise,
 // with the draw made in either case.
 #include "engine/phrases.h"

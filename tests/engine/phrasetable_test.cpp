@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Invariants of the phrase-of-the-day table: the fixed entries and the split between plain
 // sentences and emoticon cheers. Whether each entry fits the phrase line is measured on the main
 // screen itself.

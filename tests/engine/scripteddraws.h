@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A replayed sequence of random draws: hands out its values in order, counts what was taken and

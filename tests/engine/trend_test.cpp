@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight trend, its forecast and the reduction to pixel columns, on synthetic logs.
 #include "engine/trend.h"
 #include "state/state.h"

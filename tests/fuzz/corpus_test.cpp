@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays every input the fuzzer was ever given to keep (the seed corpus, what it found worth
 // keeping, every crash) through the fuzzer's own entry point, so that a fixed fault stays fixed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes that fail in ways root meets too: a tolmidata that has become a plain file, the directory
 // removed while the program runs, a disk that takes no more bytes (a file size limit) and a full
 // file system (a tiny one mounted over tolmidata, where mounting is allowed). Each writer is driven

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen: its pictures, its load, the copy and web buttons, the screens it opens and the
 // save when it is closed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filling the settings screen from yourdata.csv, and what it does with a log it cannot read whole.
 
 #include "form2_test.h"

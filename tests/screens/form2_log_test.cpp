@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight log editor of the settings screen: selecting, new entries, writing and deleting.
 
 #include "form2_test.h"

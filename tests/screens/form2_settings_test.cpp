@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings fields of the settings screen: the finish checks, the colour pickers, the changes
 // that count, and the screens it leads to.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Driving the settings screen in tests: a yourdata.csv to load it from, and its controls found by

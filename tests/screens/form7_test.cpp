@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unsaved-changes dialog: saving the settings screen to the file and the main screen, or
 // discarding its changes.
 

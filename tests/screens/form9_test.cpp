@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deadline-passed dialog: ending keeps the deadline, continuing drops it, and the main screen
 // takes the dialog's place either way.
 

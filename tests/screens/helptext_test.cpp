@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/levels.h"
 #include "screens/main/helptext.h"
 #include "state/state.h"

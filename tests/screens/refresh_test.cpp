@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main-screen refresh as the user sees it: from the data files through start-up to the
 // captions, the chick column and the copied text.
 

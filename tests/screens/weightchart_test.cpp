@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight chart: opened from the chicks and the main screen's menu in the main screen's place,
 // drawn from the settings screen's table as it stands, copied as a picture, and gone again
 // without a byte written.

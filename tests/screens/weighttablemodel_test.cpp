@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight table's model: its compact rows, the descending sort and the selection mark.
 
 #include "screens/settings/weighttablemodel.h"

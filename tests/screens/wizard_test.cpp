@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first-run pages: page 1's checks, what the pages keep, the start of the diet and every way
 // of leaving without starting.
 

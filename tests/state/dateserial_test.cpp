@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic conversions between serials and calendar days give what QDate gives.
 
 #include "state/dateserial.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "state/dateserial.h"
 #include "state/fieldcodec.h"
 #include "support/locales.h"
@@ -140,7 +141,8 @@ TEST_P(FieldCodec, TextsTheFileCannotHoldAreRefused)
     EXPECT_EQ(storableForm(u"q=\"a\""_s, u"%22"), u"q=%22a%22"_s);
     FieldWriter quoted;
     EXPECT_TRUE(quoted.text(u"a\"b\r\nc"_s));
-    EXPECT_EQ(quoted.bytes(), "\"a\x81\x68" "b c\"");
+    EXPECT_EQ(quoted.bytes(), "\"a\x81\x68"
+                              "b c\"");
 }
 
 TEST_P(FieldCodec, WaveDashIsWrittenAsWindowsWritesIt)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The header of yourdata.csv read from the start of the file: the same slots as reading the
 // whole file, also when a field runs past the first bytes read.
 

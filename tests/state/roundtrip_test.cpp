@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random valid states and logs, written by the program's writers and read back by its readers:
 // they come back equal, and a second write gives the same bytes. Every case has its own seed,
 // named in a failure, so that a failing case reproduces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Log lines written from the settings screen's table texts: the direct path for texts in the
 // table's own formats gives exactly the bytes of the round trip through numbers.
 

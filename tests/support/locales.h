@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Runs a test once under each kind of locale a user may have: the C locale, and the German and

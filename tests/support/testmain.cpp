@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for every test, on the headless platform.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The fixture of every test: a fresh temporary working directory that is also dataRoot, a fresh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The settings screen's readings of its boxes, shared by the log editor and the finish checks.

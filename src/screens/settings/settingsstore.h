@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the exit save of the main screen and the save of the unsaved-changes dialog share: taking

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // yourdata.csv read again for the settings screen: the nine settings lines into the slots, then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The weight log as the settings screen's table holds it: one row per entry, newest first, the
