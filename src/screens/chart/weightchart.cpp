@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolTip>
@@ -335,9 +336,11 @@ void WeightChart::copyChart()
     QImage picture(shown.size(), QImage::Format_RGB32);
     picture.fill(palette().color(QPalette::Window));
     render(&picture, QPoint(), QRegion(shown));
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setImage(picture);
+    auto *copied = new QMimeData;
+    copied->setImageData(picture);
+    // Where only text can be pasted, such as a message board's box, the forecast line goes in.
+    copied->setText(forecast->text());
+    QGuiApplication::clipboard()->setMimeData(copied);
 }
 
 void WeightChart::closeEvent(QCloseEvent *event)
