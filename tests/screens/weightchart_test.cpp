@@ -4,6 +4,7 @@
 // without a byte written.
 
 #include "platform/twips.h"
+#include "screens/chart/chartplot.h"
 #include "screens/chart/weightchart.h"
 #include "screens/main/form1.h"
 #include "screens/screens.h"
