@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under a real X server (Xvfb with openbox), driven with xdotool:
-#   1. a first start runs the wizard to the main screen and declares the diet;
+#   1. a first start runs the wizard to the main screen and declares the diet, at the place the
+#      user moved its first page to;
 #   2. the copy button puts the five lines on the clipboard;
 #   3. a second start is refused while the first keeps running, also from another session's runtime
 #      folder and through a symlinked folder, and no file changes;
@@ -94,9 +95,10 @@ frame_at() {
     [ "$(frame_place "$1")" = "$2 $3" ]
 }
 
-# Has the window manager move a window's frame to left, top.
+# Has the window manager move a window's frame to left, top (gravity 1, north-west: the numbers
+# are the frame's, whatever gravity the window asked for).
 wm_move() {
-    wmctrl -i -r "$1" -e "0,$2,$3,-1,-1"
+    wmctrl -i -r "$1" -e "1,$2,$3,-1,-1"
     wait_until 20 "the window to move" frame_at "$1" "$2" "$3"
 }
 
@@ -176,12 +178,24 @@ page1=$(window '^ スタートアップ - zunoko$')
 type_into "$page1" 80 1800 720 900 300
 type_into "$page1" 70 1800 1140 900 300
 type_into "$page1" 170 1800 1560 900 300
+# The first page, moved, gives the place of the diet: the second page opens there, and the third
+# page and the main screen open there too, however the second page was moved.
+wm_move "$page1" 90 60
 click "$page1" 3240 2280 1875 495 # 次へ進む
-click "$(window '^ モード選択 - zunoko$')" 3480 2760 1875 420 # 次へすすむ
-click "$(window '入力データは開始してからでも変更できます$')" 120 2175 5355 435 # start the diet
+page2=$(window '^ モード選択 - zunoko$')
+expect_at "$page2" 90 60 "the second page"
+wm_move "$page2" 130 80
+click "$page2" 3480 2760 1875 420 # 次へすすむ
+page3=$(window '入力データは開始してからでも変更できます$')
+expect_at "$page3" 90 60 "the third page"
+click "$page3" 120 2175 5355 435 # start the diet
 main=$(window '^ トルミ式 - zunoko$')
+expect_at "$main" 90 60 "the main screen after the first-run pages"
 [ "$(wc -l <"$first/tolmidata/yourdata.csv")" -eq 10 ] || fail "yourdata.csv does not have ten lines"
 [ "$(line "$first/tolmidata/yourdata.csv" 1)" = "1,80" ] || fail "the diet was not declared"
+[ "$(line "$first/tolmidata/yourdata.csv" 5)" = "900,100" ] &&
+    [[ $(line "$first/tolmidata/yourdata.csv" 6) == 1350,* ]] ||
+    fail "the declared place reads \"$(line "$first/tolmidata/yourdata.csv" 5)\" \"$(line "$first/tolmidata/yourdata.csv" 6)\""
 [ "$(wc -l <"$first/tolmidata/customdata.csv")" -eq 20 ] || fail "customdata.csv does not have 20 lines"
 echo "ok: the wizard declared the diet and opened the main screen"
 
@@ -299,6 +313,7 @@ road_of_a_weighing() {
     start_program "$folder" "LC_ALL=$locale"
     local road_pid=$pid
     main=$(window '^ トルミ式 - zunoko$')
+    expect_at "$main" 100 60 "the main screen at start-up ($locale)" # lines 5 and 6: 900, 1500
 
     # A row selected on the settings screen, then a double-click on 入力: its second click lands
     # on 削除 but deletes nothing, so finishing goes straight back to the main screen.
