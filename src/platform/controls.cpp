@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include "fonts.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -84,4 +85,14 @@ QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &ca
 QString elementName(const QString &array, int index)
 {
     return QStringLiteral("%1(%2)").arg(array).arg(index);
+}
+
+void setUpDiscardedScreen(QWidget *screen, const QString &name, const QString &title,
+                          int widthTwips, int heightTwips)
+{
+    screen->setObjectName(name);
+    screen->setWindowTitle(title);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    screen->setFont(gothicFont());
+    setClientSizeInTwips(screen, widthTwips, heightTwips);
 }

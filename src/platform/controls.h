@@ -33,5 +33,10 @@ QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &cap
 QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption,
                          TwipsRect at);
 
+// Sets up a screen that is created when opened and deleted when closed: its object name, title,
+// the window font and its fixed client size in twips.
+void setUpDiscardedScreen(QWidget *screen, const QString &name, const QString &title,
+                          int widthTwips, int heightTwips);
+
 // "Label1(3)": the object name of an element of a control array.
 QString elementName(const QString &array, int index);

@@ -3,7 +3,6 @@
 
 #include "chartplot.h"
 #include "platform/controls.h"
-#include "platform/fonts.h"
 #include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/main/form1.h"
@@ -42,11 +41,7 @@ std::vector<Weighing> weighingsOfTable()
 
 WeightChart::WeightChart()
 {
-    setObjectName(u"WeightChart"_s);
-    setWindowTitle(u" 体重グラフ - zunoko"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothicFont());
-    setClientSizeInTwips(this, 5595, 3300);
+    setUpDiscardedScreen(this, u"WeightChart"_s, u" 体重グラフ - zunoko"_s, 5595, 3300);
 
     series = computeTrend(weighingsOfTable());
     plot = new ChartPlot(series, this);

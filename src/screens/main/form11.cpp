@@ -3,7 +3,6 @@
 
 #include "form1.h"
 #include "platform/controls.h"
-#include "platform/fonts.h"
 #include "platform/platform.h"
 #include "platform/screenchange.h"
 #include "platform/twips.h"
@@ -24,11 +23,7 @@ using namespace Qt::Literals::StringLiterals;
 
 Form11::Form11()
 {
-    setWindowTitle(u" コピーのカスタマイズ - zunoko"_s);
-    setObjectName(u"Form11"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothicFont());
-    setClientSizeInTwips(this, 5565, 3270);
+    setUpDiscardedScreen(this, u"Form11"_s, u" コピーのカスタマイズ - zunoko"_s, 5565, 3270);
 
     Frame1 = makeFrame(this, u"Frame1"_s, u"コピーされるテキストの変更"_s, {120, 120, 2655, 2655});
     auto *validator = new StorableTextValidator(this);

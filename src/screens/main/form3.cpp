@@ -61,11 +61,7 @@ WinLossRecord markWeighings(const WeightTableModel &log, double target)
 
 Form3::Form3()
 {
-    setWindowTitle(u" トルミな星取表 - zunoko"_s);
-    setObjectName(u"Form3"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothicFont());
-    setClientSizeInTwips(this, 5595, 3300);
+    setUpDiscardedScreen(this, u"Form3"_s, u" トルミな星取表 - zunoko"_s, 5595, 3300);
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(u"Text1"_s);

@@ -3,6 +3,7 @@
 
 #include "form1.h"
 #include "helptext.h"
+#include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/screenchange.h"
 #include "platform/twips.h"
@@ -17,11 +18,7 @@ using namespace Qt::Literals::StringLiterals;
 
 Form4::Form4()
 {
-    setWindowTitle(u" (?_?) - zunoko"_s);
-    setObjectName(u"Form4"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothicFont());
-    setClientSizeInTwips(this, 5595, 3300);
+    setUpDiscardedScreen(this, u"Form4"_s, u" (?_?) - zunoko"_s, 5595, 3300);
 
     // The background box is made first so that the help text lies over it and comes first in the
     // tab order; it never takes the focus and holds nothing.

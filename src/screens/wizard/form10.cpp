@@ -3,7 +3,6 @@
 
 #include "form6.h"
 #include "platform/controls.h"
-#include "platform/fonts.h"
 #include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "state/state.h"
@@ -30,11 +29,7 @@ const std::array<QString, 6> optionCaptions = {
 
 Form10::Form10()
 {
-    setWindowTitle(u" モード選択 - zunoko"_s);
-    setObjectName(u"Form10"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothicFont());
-    setClientSizeInTwips(this, 5595, 3300);
+    setUpDiscardedScreen(this, u"Form10"_s, u" モード選択 - zunoko"_s, 5595, 3300);
 
     Label1 = makeLabel(
         this, u"Label1"_s,

@@ -3,7 +3,6 @@
 
 #include "form10.h"
 #include "platform/controls.h"
-#include "platform/fonts.h"
 #include "platform/platform.h"
 #include "platform/screenchange.h"
 #include "platform/twips.h"
@@ -37,11 +36,7 @@ std::optional<double> numberWithin(const QLineEdit *box, double lowest, double h
 
 Form5::Form5()
 {
-    setWindowTitle(u" スタートアップ - zunoko"_s);
-    setObjectName(u"Form5"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothicFont());
-    setClientSizeInTwips(this, 5595, 3300);
+    setUpDiscardedScreen(this, u"Form5"_s, u" スタートアップ - zunoko"_s, 5595, 3300);
 
     Label2 = makeLabelAt(this, u"Label2"_s,
                          u"必要項目を入力してください（半角で、小数点一桁まで）"_s, 240, 240);

@@ -2,7 +2,6 @@
 #include "form6.h"
 
 #include "platform/controls.h"
-#include "platform/fonts.h"
 #include "platform/platform.h"
 #include "platform/screenchange.h"
 #include "platform/twips.h"
@@ -30,11 +29,9 @@ QString dietSummaryText()
 
 Form6::Form6()
 {
-    setWindowTitle(u"  ( ・◇・) ? ... 入力データは開始してからでも変更できます"_s);
-    setObjectName(u"Form6"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothicFont());
-    setClientSizeInTwips(this, 5595, 3300);
+    setUpDiscardedScreen(this, u"Form6"_s,
+                         u"  ( ・◇・) ? ... 入力データは開始してからでも変更できます"_s, 5595,
+                         3300);
 
     // The summary only shows what was typed: changes are made on the pages before.
     Text1 = new QPlainTextEdit(this);

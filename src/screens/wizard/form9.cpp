@@ -2,7 +2,6 @@
 #include "form9.h"
 
 #include "platform/controls.h"
-#include "platform/fonts.h"
 #include "platform/screenchange.h"
 #include "platform/twips.h"
 #include "screens/main/form1.h"
@@ -20,11 +19,7 @@ using namespace Qt::Literals::StringLiterals;
 
 Form9::Form9()
 {
-    setWindowTitle(u"　(´＿｀。)"_s);
-    setObjectName(u"Form9"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothicFont());
-    setClientSizeInTwips(this, 5595, 3300);
+    setUpDiscardedScreen(this, u"Form9"_s, u"　(´＿｀。)"_s, 5595, 3300);
 
     Label1 = makeLabel(
         this, u"Label1"_s,
