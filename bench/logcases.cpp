@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the log and filling the settings screen's table with it.
 
+#include "linesplit.h"
 #include "registration.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/weighttablemodel.h"
 #include "state/datafiles.h"
 
-#include <cstring>
 #include <memory>
-#include <string_view>
-#include <vector>
 
 namespace {
 
@@ -25,28 +23,12 @@ void readOurs(benchmark::State &state)
     }
 }
 
-// The least any reader does: each line and its two fields found with memchr, nothing converted.
+// The least any reader does (see splitLinesAndFields).
 void readBaseline(benchmark::State &state)
 {
     const QByteArray bytes = dietFileBytes(entriesOf(state));
-    for (auto _ : state) {
-        std::vector<std::pair<std::string_view, std::string_view>> fields;
-        fields.reserve(bytes.size() / 19 + 1);
-        const char *line = bytes.constData();
-        const char *const end = line + bytes.size();
-        while (line < end) {
-            auto *next = static_cast<const char *>(std::memchr(line, '\n', end - line));
-            if (!next)
-                next = end;
-            if (auto *comma = static_cast<const char *>(std::memchr(line, ',', next - line))) {
-                const char *fieldEnd = next > comma + 1 && next[-1] == '\r' ? next - 1 : next;
-                fields.emplace_back(std::string_view(line, comma - line),
-                                    std::string_view(comma + 1, fieldEnd - comma - 1));
-            }
-            line = next + 1;
-        }
-        benchmark::DoNotOptimize(fields.data());
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(splitLinesAndFields(bytes).data());
 }
 
 // LoadSettingsScreen on a fresh hidden settings screen, the file read from disk included.

@@ -178,8 +178,19 @@ std::optional<QDate> dateFromEightDigits(QStringView text)
 
 QString eightDigitsFromDate(QDate date)
 {
-    return QStringLiteral("%1%2%3")
-        .arg(date.year(), 4, 10, QLatin1Char('0'))
-        .arg(date.month(), 2, 10, QLatin1Char('0'))
-        .arg(date.day(), 2, 10, QLatin1Char('0'));
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (year < 0 || year > 9999)
+        return QStringLiteral("%1%2%3")
+            .arg(year, 4, 10, QLatin1Char('0'))
+            .arg(month, 2, 10, QLatin1Char('0'))
+            .arg(day, 2, 10, QLatin1Char('0'));
+    // The digits written straight, which an import of many weighings feels.
+    QString text(8, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const int pair : {year / 100, year % 100, month, day}) {
+        *out++ = QChar(u'0' + pair / 10);
+        *out++ = QChar(u'0' + pair % 10);
+    }
+    return text;
 }

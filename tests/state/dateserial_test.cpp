@@ -40,6 +40,8 @@ TEST(DateSerial, NumbersThatNameNoDayAreRefused)
     const std::optional<CivilDate> day = civilFromEightDigits(u"09991113"_s);
     ASSERT_TRUE(day);
     EXPECT_EQ(QDate(day->year, day->month, day->day), QDate(999, 11, 13));
+    EXPECT_EQ(eightDigitsFromDate(QDate(999, 11, 13)), u"09991113"_s);
+    EXPECT_EQ(eightDigitsFromDate(QDate(12345, 1, 2)), u"123450102"_s);
 }
 
 TEST(DateSerial, TimesOfDayRoundToTheSecond)
