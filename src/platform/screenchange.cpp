@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QPoint>
 #include <QPointer>
+#include <QVariant>
 #include <QWidget>
 
 namespace {
@@ -54,12 +56,25 @@ StrayClickGuard &strayClickGuard()
     return *guard;
 }
 
+// The property that keeps, on a replaced screen, the place in twips where its frame stood.
+constexpr char placeWhenReplaced[] = "placeWhenReplaced";
+
 } // namespace
 
-void showInPlaceOf(QWidget *next, const QWidget *current)
+void showInPlaceOf(QWidget *next, QWidget *current)
 {
-    moveWindowToTwips(next, windowTopInTwips(current), windowLeftInTwips(current));
+    const QPoint place(windowLeftInTwips(current), windowTopInTwips(current));
+    current->setProperty(placeWhenReplaced, place);
+    moveWindowToTwips(next, place.y(), place.x());
     showAsReplacement(next);
+}
+
+void showWhereItStood(QWidget *screen)
+{
+    const QVariant place = screen->property(placeWhenReplaced);
+    if (place.isValid())
+        moveWindowToTwips(screen, place.toPoint().y(), place.toPoint().x());
+    showAsReplacement(screen);
 }
 
 void showAsReplacement(QWidget *next)

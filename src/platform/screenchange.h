@@ -9,8 +9,13 @@
 class QWidget;
 
 // Gives `next` the frame position of `current` and shows it as a replacement (see below). The
-// caller hides or closes `current`.
-void showInPlaceOf(QWidget *next, const QWidget *current);
+// caller hides or closes `current`, which remembers where it stood.
+void showInPlaceOf(QWidget *next, QWidget *current);
+
+// Shows a screen that another replaced again where it stood then, as a replacement. A hidden
+// window is placed each time it is shown: the window manager may have put it elsewhere when it
+// let go of it.
+void showWhereItStood(QWidget *screen);
 
 // Shows `next`, already placed, as a screen that has just replaced another: mouse clicks on it are
 // ignored for the double-click interval; the keyboard works at once.

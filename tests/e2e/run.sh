@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real program under a real X server (Xvfb with openbox), driven with xdotool:
+# The real program under a real X server (Xvfb with openbox, and in section 4 also with xfwm4, icewm
+# and fluxbox), driven with xdotool:
 #   1. a first start runs the wizard to the main screen and declares the diet, at the place the
 #      user moved its first page to;
 #   2. the copy button puts the five lines on the clipboard;
 #   3. a second start is refused while the first keeps running, also from another session's runtime
 #      folder and through a symlinked folder, and no file changes;
-#   4. every screen that comes back after the user moved a window lands where that window stood;
+#   4. under each window manager, every screen change puts the new screen's frame where the closing
+#      one stood, however the window manager moved it, and the exit save records that place;
 #   5. closing the main window through the window manager saves the log and the window position;
 #   6. the road of one weighing shows and saves the same under C.UTF-8 and de_DE.UTF-8, with the
 #      unsaved-changes dialog moved before each of its buttons, and a double-click on 入力 deletes
@@ -21,21 +23,26 @@ set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 PATH-TO-tolmishiki" >&2; exit 2; }
 program=$(realpath "$1")
 
-for tool in Xvfb openbox xdotool xclip xwininfo xprop wmctrl sha256sum iconv; do
+for tool in Xvfb openbox xfwm4 icewm fluxbox dbus-daemon xdotool xclip xwininfo xprop wmctrl \
+    sha256sum iconv; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps)" >&2; exit 1; }
 done
 
 work=$(mktemp -d)
 started=() # ids of the processes this script started and has not yet seen end
 
-cleanup() {
-    local pid
-    # Newest first: the programs, then the window manager, then the X server.
-    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-        pid=${started[i]}
+# Ends the given processes newest first: the programs, then the window manager, then the X server.
+end_processes() {
+    local i pid
+    for ((i = $#; i > 0; i--)); do
+        pid=${!i}
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
+}
+
+cleanup() {
+    end_processes "${started[@]}"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -84,11 +91,16 @@ window() {
     visible_window "$1"
 }
 
-# The window frame's top-left in pixels, as "left top".
+# The window frame's top-left in pixels, as "left top": the client's place on the screen less the
+# frame's left and top extents as the window manager gives them (_NET_FRAME_EXTENTS: left, right,
+# top, bottom). The frame's own window says nothing sure: some window managers nest the client in
+# more than one window, some draw a border around the frame window.
 frame_place() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {ax = $NF} /Absolute upper-left Y/ {ay = $NF}
-        /Relative upper-left X/ {rx = $NF} /Relative upper-left Y/ {ry = $NF}
-        END {print ax - rx, ay - ry}'
+    local extents
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ,)
+    xwininfo -id "$1" | awk -v extents="$extents" 'BEGIN {if (split(extents, e, " ") != 4) exit 1}
+        /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+        END {print x - e[1], y - e[3]}'
 }
 
 frame_at() {
@@ -144,6 +156,46 @@ start_program() {
     started+=("$pid")
 }
 
+# Starts an X server, which picks a free display itself, and the window manager $1 on it; exports
+# DISPLAY, keeps the processes in desktop_pids and the session's runtime folder in desktop_runtime.
+# The window manager's settings stay in a home folder of its own inside this run; xfwm4 reads them
+# through a session bus of its own.
+start_desktop() {
+    local wm=$1 home
+    home=$(mktemp -d "$work/desktop-$wm.XXXX")
+    desktop_runtime=$home/runtime
+    mkdir -m 700 "$desktop_runtime"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$home/display" 2>"$home/xvfb.log" &
+    desktop_pids=($!)
+    started+=($!)
+    wait_until 30 "Xvfb to report its display" test -s "$home/display"
+    export DISPLAY=:$(head -n 1 "$home/display")
+    local settings=("HOME=$home" "XDG_CONFIG_HOME=$home/config" "XDG_CACHE_HOME=$home/cache"
+        "XDG_DATA_HOME=$home/data" "XDG_RUNTIME_DIR=$desktop_runtime") command=("$wm")
+    if [ "$wm" = xfwm4 ]; then # the bus starts xfwm4's settings service, which keeps to $home too
+        env "${settings[@]}" dbus-daemon --session --nofork --address="unix:path=$home/bus" \
+            >"$home/bus.log" 2>&1 &
+        desktop_pids+=($!)
+        started+=($!)
+        wait_until 30 "the session bus of xfwm4" test -S "$home/bus"
+        settings+=("DBUS_SESSION_BUS_ADDRESS=unix:path=$home/bus" NO_AT_BRIDGE=1)
+        command=(xfwm4 --compositor=off)
+    fi
+    env "${settings[@]}" "${command[@]}" >"$home/wm.log" 2>&1 &
+    desktop_pids+=($!)
+    started+=($!)
+    wait_until 30 "$wm to manage the screen" wmctrl -m >/dev/null 2>&1
+}
+
+# Ends the processes of the last start_desktop.
+end_desktop() {
+    local pid
+    end_processes "${desktop_pids[@]}"
+    for pid in "${desktop_pids[@]}"; do
+        forget "$pid"
+    done
+}
+
 checksums() {
     (cd "$1" && sha256sum tolmidata/*)
 }
@@ -152,42 +204,42 @@ line() {
     sed -n "$2p" "$1" | tr -d '\r'
 }
 
+# Fills the first-run page in (80 kg, 70 kg, 170 cm), moves it to 90, 60 and goes on through the
+# second page, moved too, to the third, and sets page3. The first page gives the place of the
+# diet: the second page opens there, and the third there too, however the second page was moved.
+# $1 ends the failure messages.
+through_first_run_pages() {
+    local page1 page2
+    page1=$(window '^ スタートアップ - zunoko$')
+    type_into "$page1" 80 1800 720 900 300
+    type_into "$page1" 70 1800 1140 900 300
+    type_into "$page1" 170 1800 1560 900 300
+    wm_move "$page1" 90 60
+    click "$page1" 3240 2280 1875 495 # 次へ進む
+    page2=$(window '^ モード選択 - zunoko$')
+    expect_at "$page2" 90 60 "the second page$1"
+    wm_move "$page2" 130 80
+    click "$page2" 3480 2760 1875 420 # 次へすすむ
+    page3=$(window '入力データは開始してからでも変更できます$')
+    expect_at "$page3" 90 60 "the third page$1"
+}
+
 # The program's settings and lock stay inside this run.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 unset QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY XAUTHORITY XDG_CONFIG_HOME XDG_CACHE_HOME
-mkdir -p "$HOME" "$work/wm-home"
+mkdir -p "$HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # A lock file left half-written by a power cut blocks no start.
 printf '\x01garbage' >"$XDG_RUNTIME_DIR/tolmishiki.lock"
 
-# The X server picks a free display itself and reports its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-started+=($!)
-wait_until 30 "Xvfb to report its display" test -s "$work/display"
-export DISPLAY=:$(head -n 1 "$work/display")
-HOME=$work/wm-home openbox >"$work/openbox.log" 2>&1 & # its own files stay out of the user's home
-started+=($!)
-wait_until 30 "openbox to manage the screen" wmctrl -m >/dev/null 2>&1
+start_desktop openbox
 
 # 1. First start: the wizard, three pages, then the main screen.
 first=$work/first
 mkdir "$first"
 start_program "$first"
 main_pid=$pid
-page1=$(window '^ スタートアップ - zunoko$')
-type_into "$page1" 80 1800 720 900 300
-type_into "$page1" 70 1800 1140 900 300
-type_into "$page1" 170 1800 1560 900 300
-# The first page, moved, gives the place of the diet: the second page opens there, and the third
-# page and the main screen open there too, however the second page was moved.
-wm_move "$page1" 90 60
-click "$page1" 3240 2280 1875 495 # 次へ進む
-page2=$(window '^ モード選択 - zunoko$')
-expect_at "$page2" 90 60 "the second page"
-wm_move "$page2" 130 80
-click "$page2" 3480 2760 1875 420 # 次へすすむ
-page3=$(window '入力データは開始してからでも変更できます$')
-expect_at "$page3" 90 60 "the third page"
+through_first_run_pages ""
 click "$page3" 120 2175 5355 435 # start the diet
 main=$(window '^ トルミ式 - zunoko$')
 expect_at "$main" 90 60 "the main screen after the first-run pages"
@@ -240,38 +292,99 @@ visible_window '^ トルミ式 - zunoko$' >/dev/null || fail "the main screen is
 [ "$(ls "$first")" = "tolmidata" ] || fail "something was written beside tolmidata: $(ls "$first")"
 echo "ok: second starts were refused, from another session and another spelling too, and changed nothing"
 
-# 4. Every return lands where the closing window stood, however the window manager moved it.
-# A window of fixed size asks the window manager for no maximise function or button (Motif hints:
-# flags, functions, decorations; maximise is 0x10 among the functions and 0x40 among the buttons).
-read -r _ functions decorations _ <<<"$(xprop -id "$main" _MOTIF_WM_HINTS | cut -d= -f2 | tr -d ,)"
-((functions & 0x10 || decorations & 0x40)) && fail "the main screen offers to maximise"
-click "$main" 2280 3000 1095 255 # ●○
-table=$(window '^ トルミな星取表 - zunoko$')
-wm_move "$table" 211 133
-click "$table" 4440 2640 1095 615 # 戻る
-main=$(window '^ トルミ式 - zunoko$')
-expect_at "$main" 211 133 "the main screen after 戻る"
-click "$main" 3480 3000 975 255 # ヘルプ
-help=$(window ' \(\?_\?\) - zunoko$')
-wm_move "$help" 305 207
-wmctrl -i -c "$help"
-main=$(window '^ トルミ式 - zunoko$')
-expect_at "$main" 305 207 "the main screen after the help"
-click "$main" 4560 3000 975 255 # 入力
-settings=$(window '^ 設定画面 - zunoko')
-wm_move "$settings" 150 90
-click "$settings" 2200 2580 1095 375 # ヘルプ
-help=$(window ' \(\?_\?\) - zunoko$')
-expect_at "$help" 150 90 "the help opened from the settings screen"
-wm_move "$help" 260 170
-wmctrl -i -c "$help"
-settings=$(window '^ 設定画面 - zunoko')
-expect_at "$settings" 260 170 "the settings screen after the help"
-wm_move "$settings" 120 60
-click "$settings" 50 2580 2110 375 # 設定を終了する, nothing changed
-main=$(window '^ トルミ式 - zunoko$')
-expect_at "$main" 120 60 "the main screen after 設定を終了する"
-echo "ok: the win/loss table, the help and the settings screen each came back in place"
+# 4. Under each window manager, on a desktop of its own: every screen change puts the new screen's
+# frame where the closing one stood, on a screen's first show and on every later one (a creep by the
+# frame's extents would show over the round trips), however the window manager moved the closing
+# one; the wizard's pages follow the first page; the exit save records the frame's place.
+
+# One screen change of in_place_under: presses the control of window $1 at $2 (left, top, width,
+# height in twips), or its close box for "close", waits for the window whose title matches $3 and
+# checks that its frame stands at $4, $5 ($6 names it); sets screen to the window's id.
+change_screen() {
+    local from=$1 control=$2 title=$3 left=$4 top=$5 what=$6
+    if [ "$control" = close ]; then
+        wmctrl -i -c "$from"
+    else
+        click "$from" $control
+    fi
+    screen=$(window "$title")
+    expect_at "$screen" "$left" "$top" "$what ($wm)"
+}
+
+# Run under the window manager $1: a fresh start through the wizard's pages, left on the third;
+# then a start whose deadline has passed, its dialog at the saved place (900 and 1500 twips: 100,
+# 60), and from it the main screen, the win/loss table, the settings screen, the copy
+# customisation, the help from both, the unsaved-changes dialog and the weight chart.
+in_place_under() {
+    local wm=$1 folder=$work/in-place-$1 display=$DISPLAY screen round functions decorations
+    local main='^ トルミ式 - zunoko$' settings='^ 設定画面 - zunoko' help=' \(\?_\?\) - zunoko$'
+    local table='^ トルミな星取表 - zunoko$'
+    start_desktop "$wm"
+    mkdir -p "$folder/wizard" "$folder/deadline/tolmidata"
+
+    # The desktop is a session of its own, beside the one the other sections' program runs in.
+    start_program "$folder/wizard" "XDG_RUNTIME_DIR=$desktop_runtime"
+    through_first_run_pages " ($wm)"
+    click "$page3" 120 2730 2617 435 # やっぱりやーめた
+    expect_ended "$pid" "the program after the wizard ($wm)"
+
+    printf '%s\r\n' 1,80 0,70 0,170 0,100 900,100 1500,'"www.5ch.net"' 15724527,'"URL2"' \
+        8404992,'#2020-01-01#' 30,'#2020-01-02#' '#2020-01-05#,79.5' '#2020-01-01#,80' \
+        >"$folder/deadline/tolmidata/yourdata.csv"
+    start_program "$folder/deadline" "XDG_RUNTIME_DIR=$desktop_runtime"
+    local run_pid=$pid
+    screen=$(window '^　\(´＿｀。\)$')
+    expect_at "$screen" 100 60 "the deadline dialog at start-up ($wm)"
+    wm_move "$screen" 211 133
+    change_screen "$screen" "2460 2400 2895 495" "$main" 211 133 "main after the deadline dialog"
+    # A window of fixed size asks the window manager for no maximise function or button (Motif
+    # hints: flags, functions, decorations; maximise is 0x10 among the functions, 0x40 the button).
+    read -r _ functions decorations _ <<<"$(xprop -id "$screen" _MOTIF_WM_HINTS | cut -d= -f2 |
+        tr -d ,)"
+    ((functions & 0x10 || decorations & 0x40)) && fail "the main screen offers to maximise ($wm)"
+
+    for round in 1 2; do # ●○, 戻る, 入力, 設定を終了する with nothing changed
+        change_screen "$screen" "2280 3000 1095 255" "$table" 211 133 "the table, round $round"
+        change_screen "$screen" "4440 2640 1095 615" "$main" 211 133 "main after the table $round"
+        change_screen "$screen" "4560 3000 975 255" "$settings" 211 133 "settings, round $round"
+        change_screen "$screen" "50 2580 2110 375" "$main" 211 133 "main after the settings $round"
+    done
+    # The settings screen a third time at the same place, and back from the copy customisation
+    # where it stood; then the help from it, the dialog of its unsaved weighing and the main screen.
+    change_screen "$screen" "4560 3000 975 255" "$settings" 211 133 "settings, round 3"
+    change_screen "$screen" "2200 3000 1095 255" 'コピーのカスタマイズ - zunoko$' 211 133 "the copy dialog"
+    wm_move "$screen" 150 90
+    change_screen "$screen" "2880 2880 2535 350" "$settings" 211 133 "settings after the copy dialog"
+    change_screen "$screen" "2200 2580 1095 375" "$help" 211 133 "the help from the settings screen"
+    wm_move "$screen" 260 170
+    change_screen "$screen" close "$settings" 260 170 "the settings screen after the help"
+    click "$screen" 3360 3000 735 255 # 新規
+    timeout 10 xdotool type --delay 30 77.0
+    click "$screen" 4120 3000 800 255 # 書込
+    change_screen "$screen" "50 2580 2110 375" '・◇・\) \? \?$' 260 170 "the unsaved-changes dialog"
+    wm_move "$screen" 280 190
+    change_screen "$screen" "2400 1320 1455 375" "$main" 280 190 "the main screen after キャンセル"
+    # The help and the weight chart from the main screen.
+    change_screen "$screen" "3480 3000 975 255" "$help" 280 190 "the help from the main screen"
+    wm_move "$screen" 305 207
+    change_screen "$screen" close "$main" 305 207 "the main screen after the help"
+    change_screen "$screen" "5040 1520 450 435" '^ 体重グラフ - zunoko$' 305 207 "the weight chart"
+    wm_move "$screen" 240 170
+    change_screen "$screen" "4560 3000 975 255" "$main" 240 170 "the main screen after the chart"
+
+    wmctrl -i -c "$screen"
+    expect_ended "$run_pid" "the program after its main window closed ($wm)"
+    local saved=$folder/deadline/tolmidata/yourdata.csv
+    [ "$(line "$saved" 5)" = "2550,100" ] && [[ $(line "$saved" 6) == 3600,* ]] ||
+        fail "the saved place reads \"$(line "$saved" 5)\" \"$(line "$saved" 6)\" ($wm)"
+    end_desktop
+    export DISPLAY=$display
+    echo "ok: under $wm every screen change kept the frame's place, and the exit save recorded it"
+}
+
+for wm in openbox xfwm4 icewm fluxbox; do
+    in_place_under "$wm"
+done
 
 # 5. Closing the main window through the window manager saves the window's place in twips.
 wm_move "$main" 123 77

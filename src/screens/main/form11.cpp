@@ -106,6 +106,6 @@ void Form11::Command2_Click()
 
 void Form11::closeEvent(QCloseEvent *event)
 {
-    showAsReplacement(&form2()); // where it stood before this dialog opened
+    showWhereItStood(&form2()); // where it stood before this dialog opened
     event->accept();
 }
