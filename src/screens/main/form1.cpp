@@ -170,9 +170,14 @@ void Form1::Command1_Click()
     clipboard->setText(text);
 }
 
+// The stored address with "http://" in front, unless it already names its scheme, as an address
+// copied from a browser does.
 void Form1::Command2_Click()
 {
-    if (!platform().openAddress(u"http://"_s + webAddress()))
+    const QString &stored = webAddress();
+    const bool hasScheme = stored.startsWith(u"http://"_s, Qt::CaseInsensitive) ||
+                           stored.startsWith(u"https://"_s, Qt::CaseInsensitive);
+    if (!platform().openAddress(hasScheme ? stored : u"http://"_s + stored))
         platform().showMessage(
             u"エラーです。ネットワークの接続や、フォルダオプションの関連付けなどを確認してください"_s);
 }
