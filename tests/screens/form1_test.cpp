@@ -136,6 +136,10 @@ TEST_F(Form1Test, LayoutAndTexts)
         EXPECT_EQ(button->text(), caption);
     }
     EXPECT_EQ(screen.findChild<QLabel *>(u"Label5"_s)->text(), u"目標"_s);
+    EXPECT_EQ(accessibleName(screen.Label1[11]), u"増減"_s);
+    EXPECT_EQ(accessibleName(screen.Image1[5]), u"進み具合 6／6：ヒヨコ"_s);
+    EXPECT_EQ(accessibleName(screen.Image1[6]), u"進み具合 1／6：ヒヨコの影"_s);
+    EXPECT_EQ(accessibleName(screen.Command2), u"ＷＥＢ"_s);
     EXPECT_EQ(screen.findChild<QLabel *>(u"Label1(11)"_s)->geometry(), QRect(41, 143, 284, 17));
     EXPECT_EQ(screen.findChild<QLabel *>(u"Label1(10)"_s)->geometry(), QRect(38, 135, 289, 27));
     EXPECT_EQ(screen.Label2->palette().color(QPalette::WindowText), QColor(128, 128, 128));
@@ -316,7 +320,8 @@ TEST_F(Form1Test, OpenedScreensTakeTheMainScreensPlace)
     form2().hide();
 
     screen.show();
-    click("Command3");
+    screen.Command3->setFocus();
+    pressKey(&screen, Qt::Key_Return); // the focused button
     Form3 *wins = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (auto *form = qobject_cast<Form3 *>(window))
@@ -328,7 +333,7 @@ TEST_F(Form1Test, OpenedScreensTakeTheMainScreensPlace)
     wins->hide();
 
     screen.show();
-    click("Command5");
+    pressKey(&screen, Qt::Key_F1);
     Form4 *help = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (auto *form = qobject_cast<Form4 *>(window))
