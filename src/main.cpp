@@ -33,6 +33,8 @@ public:
 int main(int argc, char *argv[])
 {
     prepareQtEnvironment();
+    if (!desktopDisplayReachable())
+        return 1;
     QApplication application(argc, argv);
     prepareQtApplication();
     onEndRequest(endOnRequest);

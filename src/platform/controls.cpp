@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace {
 
@@ -53,8 +54,15 @@ QLabel *makeLabelAt(QWidget *parent, const QString &name, const QString &text, i
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, TwipsRect at)
 {
     auto *button = placed(new QPushButton(caption, parent), name, at);
-    button->setAutoDefault(false);
+    // An auto-default button takes Return outside a dialog too; the screens are plain windows.
+    button->setAutoDefault(true);
     return button;
+}
+
+void pressOnKey(QPushButton *button, const QKeySequence &key)
+{
+    // A shortcut of the button's own is dead while the button is hidden or disabled.
+    new QShortcut(key, button, button, &QPushButton::click);
 }
 
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, TwipsRect at, int maxLength,
@@ -64,6 +72,13 @@ QLineEdit *makeTextBox(QWidget *parent, const QString &name, TwipsRect at, int m
     box->setMaxLength(maxLength);
     if (centred)
         box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+QLineEdit *makeNumberBox(QWidget *parent, const QString &name, TwipsRect at, int maxLength)
+{
+    QLineEdit *box = makeTextBox(parent, name, at, maxLength, true);
+    box->setInputMethodHints(Qt::ImhPreferNumbers);
     return box;
 }
 

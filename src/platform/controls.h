@@ -4,6 +4,7 @@
 // Builders for the controls of the screens: each is created on its parent at a position in twips,
 // with its object name set to the identifier the screens use ("Command6", "Label1(3)").
 
+#include <QKeySequence>
 #include <QString>
 
 class QCheckBox;
@@ -25,9 +26,15 @@ struct TwipsRect
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, TwipsRect at);
 // A label given only its left and top: it takes the size of its text.
 QLabel *makeLabelAt(QWidget *parent, const QString &name, const QString &text, int left, int top);
+// Return and keypad Enter press the button while it has the focus, as Space does, in any window.
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
+// `key` presses `button` while the button's window is active and the button can be pressed.
+void pressOnKey(QPushButton *button, const QKeySequence &key);
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, TwipsRect at, int maxLength,
                        bool centred);
+// A centred box for a number or a date: it asks the input method for numbers, without switching
+// the input method off.
+QLineEdit *makeNumberBox(QWidget *parent, const QString &name, TwipsRect at, int maxLength);
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
 QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
 QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption,

@@ -6,13 +6,21 @@
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
+#include <cstdio>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// Said on standard error when there is no display to show the windows on.
+constexpr char noDisplayMessage[] =
+    "トルミ式: デスクトップの画面に接続できません。"
+    "デスクトップのセッションの中で起動してください。\n"
+    "TolmiShiki: cannot connect to a desktop display; start it within a desktop session.\n";
 
 // "runtime-<user>" in the temporary folder, made when missing; empty unless it is the user's own
 // and private, as a runtime folder must be.
@@ -43,6 +51,18 @@ void prepareQtEnvironment()
         if (const QByteArray folder = privateRuntimeFolder(); !folder.isEmpty())
             qputenv("XDG_RUNTIME_DIR", folder);
     }
+}
+
+bool desktopDisplayReachable()
+{
+    if (qgetenv("QT_QPA_PLATFORM").split(':').constFirst() != "xcb")
+        return true;
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (!reachable)
+        std::fputs(noDisplayMessage, stderr);
+    return reachable;
 }
 
 void prepareQtApplication()

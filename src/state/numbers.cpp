@@ -80,6 +80,25 @@ std::optional<double> parseNumber(QStringView text)
     return value == 0 ? 0.0 : value; // "-0" is zero
 }
 
+QString halfWidthForms(QStringView typed)
+{
+    QString text = typed.toString();
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u >= u'０' && u <= u'９')
+            c = QChar(u'0' + (u - u'０'));
+        else if (u == u'．')
+            c = u'.';
+        else if (u == u'－')
+            c = u'-';
+        else if (u == u'＋')
+            c = u'+';
+        else if (u == u'　')
+            c = u' ';
+    }
+    return text;
+}
+
 QString formatTenths(double value)
 {
     return roundedTenths(value, true);

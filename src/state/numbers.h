@@ -11,6 +11,11 @@
 // digits are not numbers here.
 std::optional<double> parseNumber(QStringView text);
 
+// A number or date as typed into a box with the input method on: the full-width digits "０" to
+// "９", point "．", minus "－", plus "＋" and blank "　" become their half-width forms, everything
+// else stays. Every reader of a number or date box reads its text through this.
+QString halfWidthForms(QStringView typed);
+
 // "##0.0": at least one digit before the point, one after it, "-" for negatives (80 -> "80.0",
 // 0.5 -> "0.5", -1.5 -> "-1.5"), rounded to the nearest tenth, halves away from zero.
 QString formatTenths(double value);

@@ -17,6 +17,10 @@
 #   8. the colour dialog speaks Japanese and nothing is written outside tolmidata;
 #   9. a damaged yourdata.csv is kept aside and replaced by the default file, with no runtime folder;
 #  10. the weight chart opens from a chick and from the menu in place, copies a picture, writes nothing.
+#  11. keys and a screen reader: full-width numbers, Tab, Return, Escape and F1, the boxes' names over
+#      AT-SPI;
+#  12. without a display the program asks for a desktop session and writes nothing.
+# The program runs inside a session bus of the script's own, as on a desktop.
 # Usage: run.sh PATH-TO-tolmishiki. Every process it starts is ended by its id when it exits.
 set -euo pipefail
 
@@ -231,6 +235,13 @@ mkdir -p "$HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # A lock file left half-written by a power cut blocks no start.
 printf '\x01garbage' >"$XDG_RUNTIME_DIR/tolmishiki.lock"
+# A session bus of the run's own, as every desktop has: without one, libdbus would start one itself
+# (dbus-launch, where dbus-x11 is installed) and note its address in the home folder.
+command -v dbus-daemon >/dev/null || fail "dbus-daemon is missing (scripts/install-deps)"
+dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/bus.log" 2>&1 &
+started+=($!)
+wait_until 30 "the session bus to report its address" test -s "$work/bus"
+export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
 
 start_desktop openbox
 
@@ -595,3 +606,114 @@ expect_at "$main" 240 170 "the main screen after the chart's close box"
 wmctrl -i -c "$main"
 expect_ended "$chart_pid" "the program after the chart"
 echo "ok: the chart opened from a chick and the menu in place, copied a picture with its forecast and wrote nothing"
+
+# 11. Keys and a screen reader: the first page's boxes are named over AT-SPI and take full-width
+# numbers; Escape leaves no first-run page nor the unsaved-changes dialog; Return presses the focused
+# button, and in the weight box writes; Tab leaves the weight table; F1 opens the help; Escape
+# closes it and leaves the win/loss table.
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing (scripts/install-deps)"
+boxes() { # "name=text" of each box, one line per window of the program; starts the AT-SPI bus
+    /usr/bin/python3 -c '
+import pyatspi
+for app in pyatspi.Registry.getDesktop(0):
+    if app is not None and app.name == "tolmishiki":
+        for window in app:
+            print(" ".join(box.name + "=" + box.queryText().getText(0, -1)
+                           for box in window if box.getRoleName() == "text"))
+' 2>/dev/null
+}
+boxes_read() { # as the pattern $1
+    [[ $(boxes) == $1 ]]
+}
+press() {
+    local id=$1
+    shift
+    timeout 10 xdotool windowactivate --sync "$id" key --delay 100 "$@"
+}
+typed() {
+    timeout 10 xdotool type --delay 30 "$1"
+}
+# Runs the typing command $2... until the boxes read as the pattern $1, at most three times: a
+# character the keyboard map lacks comes through a key that xdotool maps for the while, and now
+# and then the program reads that key before its new meaning.
+type_until() {
+    local pattern=$1 attempt k
+    shift
+    for attempt in 1 2 3; do
+        "$@"
+        for ((k = 0; k < 30; k++)); do
+            boxes_read "$pattern" && return 0
+            sleep 0.1
+        done
+    done
+    fail "the boxes read \"$(boxes)\", not \"$pattern\""
+}
+boxes >/dev/null
+keyboard=$work/keyboard
+mkdir "$keyboard"
+start_program "$keyboard" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+keyboard_pid=$pid
+page1=$(window '^ スタートアップ - zunoko$')
+wait_until 30 "the boxes named over AT-SPI (now \"$(boxes)\")" boxes_read "現在の体重= 目標の体重= 身長="
+fill_page1() { # Tab, not a click, so that no click overtakes the typed keys
+    click "$page1" 1800 720 900 300
+    press "$page1" ctrl+a
+    typed '８５．０'
+    press "$page1" Tab
+    typed '７０'
+    press "$page1" Tab
+    typed 170
+}
+type_until "現在の体重=８５．０ 目標の体重=７０ 身長=170" fill_page1
+press "$page1" Escape Tab Tab Return # past 性別 to 次へ進む
+page2=$(window '^ モード選択 - zunoko$')
+press "$page2" Escape
+click "$page2" 3480 2760 1875 420 # 次へすすむ
+click "$(window '入力データは開始してからでも変更できます$')" 120 2175 5355 435
+[ "$(line "$keyboard/tolmidata/yourdata.csv" 1)" = "1,85" ] &&
+    [ "$(line "$keyboard/tolmidata/yourdata.csv" 2)" = "1,70" ] ||
+    fail "the full-width weights were declared as \"$(head -n 2 "$keyboard/tolmidata/yourdata.csv")\""
+press "$(window '^ トルミ式 - zunoko$')" F1
+press "$(window ' \(\?_\?\) - zunoko$')" Escape
+click "$(window '^ トルミ式 - zunoko$')" 2280 3000 1095 255 # ●○
+press "$(window '^ トルミな星取表 - zunoko$')" Escape
+click "$(window '^ トルミ式 - zunoko$')" 4560 3000 975 255 # 入力
+settings=$(window '^ 設定画面 - zunoko')
+click "$settings" 3360 1410 2175 30 # the declaration entry: the table takes the focus, no row
+press "$settings" Tab Return # 新規, dated today: the diet's declaration day, so tomorrow instead
+tomorrow=$(date -d tomorrow +%Y%m%d | sed 'y/0123456789/０１２３４５６７８９/')
+fill_entry() {
+    press "$settings" shift+Tab ctrl+a
+    typed "$tomorrow"
+    press "$settings" Tab
+    typed '８４．５'
+}
+type_until "* 年月日=$tomorrow 体重=８４．５" fill_entry
+press "$settings" Return
+wait_until 20 "書込 by Return" boxes_read "* 年月日=西暦年月日 体重=体重kg"
+click "$settings" 50 2580 2110 375 # 設定を終了する
+dialog=$(window '・◇・\) \? \?$')
+press "$dialog" Escape
+sleep 0.5
+visible_window '・◇・\) \? \?$' >/dev/null || fail "Escape closed the unsaved-changes dialog"
+press "$dialog" Return
+main=$(window '^ トルミ式 - zunoko$')
+[ "$(line "$keyboard/tolmidata/yourdata.csv" 10)" = "#$(date -d tomorrow +%Y-%m-%d)#,84.5" ] ||
+    fail "the weighing by keys reads \"$(line "$keyboard/tolmidata/yourdata.csv" 10)\""
+wmctrl -i -c "$main"
+expect_ended "$keyboard_pid" "the program after the keys"
+echo "ok: names over AT-SPI, full-width numbers, Tab, Return, Escape and F1 on the real program"
+
+# 12. Without a display the program says in plain words that it needs a desktop session and ends
+# with a failure, before Qt aborts, having written nothing.
+headless=$work/headless
+mkdir "$headless"
+for display in -u\ DISPLAY DISPLAY=:4242; do
+    status=0
+    said=$(cd "$headless" && exec timeout 20 env $display "$program" 2>&1) || status=$?
+    [ "$status" -eq 1 ] && grep -q 'デスクトップのセッションの中で起動してください' <<<"$said" &&
+        grep -q 'start it within a desktop session' <<<"$said" && ! grep -q Reinstalling <<<"$said" ||
+        fail "with $display the program ended with status $status, saying: $said"
+done
+[ -z "$(ls -A "$headless")" ] || fail "written without a display: $(ls -A "$headless")"
+echo "ok: without a display the program asked for a desktop session and wrote nothing"

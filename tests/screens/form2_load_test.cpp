@@ -35,15 +35,19 @@ TEST_F(Form2LoadTest, FillsTheFieldsFromTheSettings)
     diet.deadlineDays = 120;
     open(diet, {"#2008-11-13#,95"});
 
-    EXPECT_EQ(text("Text3"), u"20081113"_s);
-    EXPECT_EQ(text("Text4"), u"95.0"_s);
-    EXPECT_EQ(text("Text5"), u"70.3"_s);
-    EXPECT_EQ(text("Text6"), u".5"_s);
-    EXPECT_EQ(text("Text7"), u"www.example.jp"_s);
+    // Each box shows its field; the caption beside it names it for screen readers.
+    const std::tuple<const char *, QString, QString> boxes[] = {
+        {"Text3", u"20081113"_s, u"宣言日 ymd"_s},    {"Text4", u"95.0"_s, u"開始体重 kg"_s},
+        {"Text5", u"70.3"_s, u"目標体重 kg"_s},       {"Text6", u".5"_s, u"身長 cm"_s},
+        {"Text7", u"www.example.jp"_s, u"http://"_s}, {"Text8", u"120"_s, u"期限を設ける"_s},
+    };
+    for (const auto &[name, shown, caption] : boxes) {
+        EXPECT_EQ(text(name), shown);
+        EXPECT_EQ(accessibleName(box(name)), caption);
+    }
     EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
     EXPECT_TRUE(control<QCheckBox>("Check1")->isChecked());
     EXPECT_TRUE(box("Text8")->isEnabled());
-    EXPECT_EQ(text("Text8"), u"120"_s);
     EXPECT_EQ(control<QComboBox>("Combo1")->currentText(), u" 桃太郎"_s);
     const QPalette sample = control<QLabel>("Label7")->palette();
     EXPECT_EQ(sample.color(QPalette::WindowText), QColor(255, 0, 0));

@@ -59,6 +59,9 @@ TEST_F(Form2LogTest, LoadsTheLogInFileOrderAndWaitsIdle)
     EXPECT_EQ(view->columnWidth(2), 40);
     EXPECT_EQ(view->rowHeight(0), 20);
     EXPECT_EQ(view->currentIndex(), view->model()->index(0, 1));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Tab); // out of the table, past the idle edit boxes
+    EXPECT_EQ(form2().focusWidget(), control<QPushButton>("Command1"));
 }
 
 TEST_F(Form2LogTest, ClickSelectsARowForCorrectionButNeverTheDeclarationOrHeading)
@@ -88,9 +91,9 @@ TEST_F(Form2LogTest, WritesANewEntryRoundedAndSortedToTheTop)
     EXPECT_TRUE(focused("Text2"));
     EXPECT_EQ(settingsDirty, 0);
 
-    type("Text1", u"20081113"_s);
+    type("Text1", u"２００８１１１３"_s); // typed with the input method on
     type("Text2", u"65.25"_s);
-    press("Command2");
+    QTest::keyClick(box("Text2"), Qt::Key_Return); // as 書込
     EXPECT_EQ(rows().at(0), u"20081113 65.3"_s);
     EXPECT_EQ(table().entryCount(), 5);
     EXPECT_EQ(text("Text1"), u"西暦年月日"_s);
@@ -103,9 +106,16 @@ TEST_F(Form2LogTest, WritesANewEntryRoundedAndSortedToTheTop)
 TEST_F(Form2LogTest, WeightsAreReadAsTheyAreTyped)
 {
     const std::pair<QString, QString> accepted[] = {
-        {u"0"_s, u".0"_s},          {u"-0"_s, u".0"_s}, {u"999.9"_s, u"999.9"_s},
-        {u"65."_s, u"65.0"_s},      {u".5"_s, u".5"_s}, {u" 65 "_s, u"65.0"_s},
+        {u"0"_s, u".0"_s},
+        {u"-0"_s, u".0"_s},
+        {u"999.9"_s, u"999.9"_s},
+        {u"65."_s, u"65.0"_s},
+        {u".5"_s, u".5"_s},
+        {u" 65 "_s, u"65.0"_s},
         {u"65.25999"_s, u"65.3"_s}, // a longer paste is cut at five characters
+        {u"６５．２５"_s, u"65.3"_s},
+        {u"－０"_s, u".0"_s},
+        {u"　６５　"_s, u"65.0"_s},
     };
     for (const auto &[typed, shown] : accepted) {
         correct(1, u"20081016"_s, typed);
@@ -129,7 +139,7 @@ TEST_F(Form2LogTest, RefusesBadInputWithItsMessageAndChangesNothing)
         {u"abcdefgh"_s, u"70"_s, refused},
         {u"2008/11/13"_s, u"70"_s, refused},
         {QString(), u"70"_s, refused},
-        {u"２００８１１１３"_s, u"70"_s, refused},
+        {u"２００８１１４０"_s, u"70"_s, refused},
         {u"90000102"_s, u"70"_s, refused},
         {u"20080912"_s, u"70"_s, onOrBeforeDeclaration},
         {u"20080101"_s, u"70"_s, onOrBeforeDeclaration},
@@ -139,7 +149,7 @@ TEST_F(Form2LogTest, RefusesBadInputWithItsMessageAndChangesNothing)
         {u"20081016"_s, u"-1"_s, refused},
         {u"20081016"_s, u"1e309"_s, refused},
         {u"20081016"_s, u"0x10"_s, refused},
-        {u"20081016"_s, u"６５"_s, refused},
+        {u"20081016"_s, u"１０００"_s, refused},
         {u"20081016"_s, u"1e2"_s, refused},
     };
     clickRow(2);

@@ -93,11 +93,11 @@ TEST_F(Form2SettingsTest, FinishChecksHoldTheirBoundsAndOrder)
     } cases[] = {
         {"Text3", u"20081340"_s, dateMessage}, {"Text3", u"2008091"_s, dateMessage},
         {"Text3", u"abc"_s, dateMessage},      {"Text3", QString(), dateMessage},
-        {"Text3", u"90000102"_s, dateMessage}, {"Text3", u"２００８０９１２"_s, dateMessage},
+        {"Text3", u"90000102"_s, dateMessage}, {"Text3", u"２００８０９３１"_s, dateMessage},
         {"Text3", u"20090101"_s, QString()},   {"Text4", u"0.4"_s, startMessage},
         {"Text4", u"abc"_s, startMessage},     {"Text4", u"1000"_s, startMessage},
         {"Text4", u"1e309"_s, startMessage},   {"Text4", u"0x10"_s, startMessage},
-        {"Text4", u"６５"_s, startMessage},    {"Text4", u"-0"_s, startMessage},
+        {"Text4", u"６５．０"_s, QString()},   {"Text4", u"-0"_s, startMessage},
         {"Text4", u"0.5"_s, belowMessage},     {"Text4", u"60"_s, belowMessage},
         {"Text4", u"60.1"_s, QString()},       {"Text4", u" 80 "_s, QString()},
         {"Text5", u"0.4"_s, targetMessage},    {"Text5", u"1000"_s, targetMessage},
@@ -131,8 +131,8 @@ TEST_F(Form2SettingsTest, ANewDeadlineMustLieAWeekAhead)
     EXPECT_EQ(finish(), daysMessage);
     tickDeadline(u"abc"_s);
     EXPECT_EQ(finish(), daysMessage);
-    tickDeadline(u"１５"_s);
-    EXPECT_EQ(finish(), daysMessage);
+    tickDeadline(u"１４"_s); // full-width, read as 14
+    EXPECT_EQ(finish(), weekMessage);
     tickDeadline(u"15"_s);
     EXPECT_EQ(finish(), QString());
 }
@@ -262,7 +262,7 @@ TEST_F(Form2SettingsTest, TheWebAddressRefusesWhatTheFileCannotHold)
 TEST_F(Form2SettingsTest, HelpAndCopyCustomisationTakeTheScreensPlace)
 {
     openDiet();
-    press("Command4");
+    pressKey(&form2(), Qt::Key_F1); // as ヘルプ
     QWidget *help = visibleScreen(u"Form4"_s);
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(windowTopInTwips(help), 1500);

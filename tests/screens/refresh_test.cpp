@@ -83,6 +83,7 @@ TEST_F(RefreshTest, WorkedExampleFromStartUpToTheClipboard)
     EXPECT_EQ(screen.pos(), QPoint(160, 80));
     EXPECT_FALSE(QApplication::windowIcon().isNull());
     EXPECT_EQ(utf8(screen.Label1[0]->text()), "アフリカゾウ");
+    EXPECT_EQ(utf8(accessibleName(screen.Label1[0])), "レベル： アフリカゾウ");
     EXPECT_EQ(utf8(screen.Label1[1]->text()), "78.0 kg (08年10月20日) bmi27.0");
     EXPECT_EQ(utf8(screen.Label1[2]->text()), "80.0 kg (08年10月17日) bmi27.7");
     EXPECT_EQ(utf8(screen.Label1[3]->text()), "60.0 kg (目標達成率 10.0 %)");

@@ -13,6 +13,7 @@
 #include "screens/wizard/form6.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
+#include "state/numbers.h"
 #include "state/state.h"
 #include "support/tolmitest.h"
 
@@ -137,7 +138,12 @@ TEST_F(WizardTest, FirstStartShowsOnlyPageOneWithEmptyBoxesOfFiveCharacters)
     EXPECT_FALSE(form2Loaded());
     Form5 *page1 = shownPage<Form5>();
     ASSERT_TRUE(page1);
-    for (QLineEdit *box : {page1->Text1, page1->Text2, page1->Text3}) {
+    const std::pair<QLineEdit *, QString> boxes[] = {{page1->Text1, u"現在の体重"_s},
+                                                     {page1->Text2, u"目標の体重"_s},
+                                                     {page1->Text3, u"身長"_s}};
+    for (const auto &[box, caption] : boxes) {
+        EXPECT_EQ(accessibleName(box), caption);
+        EXPECT_EQ(box->inputMethodHints(), Qt::ImhPreferNumbers); // numbers, the method left on
         EXPECT_TRUE(box->text().isEmpty());
         QTest::keyClicks(box, u"145.85"_s);
         EXPECT_EQ(box->text(), u"145.8"_s);
@@ -173,7 +179,8 @@ TEST_F(WizardTest, PageOneRefusesEachBadValueWithItsMessageInOrder)
         {{u"abc"_s, u"70"_s, u"170"_s}, currentWeightMessage},
         {{QString(), u"70"_s, u"170"_s}, currentWeightMessage},
         {{u"   "_s, u"70"_s, u"170"_s}, currentWeightMessage},
-        {{u"８０"_s, u"70"_s, u"170"_s}, currentWeightMessage},
+        {{u"８０ｋｇ"_s, u"70"_s, u"170"_s}, currentWeightMessage},
+        {{u"８０"_s, u"８０．０"_s, u"170"_s}, targetNotBelowMessage},
         {{u"1e309"_s, u"70"_s, u"170"_s}, currentWeightMessage},
         {{u"80"_s, u"NaN"_s, u"170"_s}, targetWeightMessage},
         {{u"80"_s, u"70"_s, u"inf"_s}, heightMessage},
@@ -209,15 +216,16 @@ TEST_F(WizardTest, PageOneAcceptsTheBoundsAndKeepsTheValuesAsTyped)
         {u"999"_s, u"998.9"_s, u"50"_s},
         {u"0.6"_s, u"0.5"_s, u"999.9"_s},
         {u"65.56"_s, u" 60 "_s, u"170.5"_s},
+        {u"８５．０"_s, u"　７０"_s, u"１７０"_s}, // typed with the input method on
     };
     for (const BodyData &data : cases) {
         SCOPED_TRACE(utf8(data.current + u'|' + data.target + u'|' + data.height));
         startAgain();
         EXPECT_TRUE(passPage1(data));
         EXPECT_EQ(visibleWindows(), QStringList{u"Form10"_s});
-        EXPECT_EQ(startWeight(), data.current.toDouble());
-        EXPECT_EQ(targetWeight(), data.target.trimmed().toDouble());
-        EXPECT_EQ(height(), data.height.toDouble());
+        EXPECT_EQ(startWeight(), halfWidthForms(data.current).toDouble());
+        EXPECT_EQ(targetWeight(), halfWidthForms(data.target).trimmed().toDouble());
+        EXPECT_EQ(height(), halfWidthForms(data.height).toDouble());
     }
 }
 

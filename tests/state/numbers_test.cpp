@@ -24,6 +24,8 @@ TEST_P(Numbers, TypedNumbersInHalfWidthFormsOnly)
          {u""_s, u" "_s, u"abc"_s, u"1e309"_s, u"1e3"_s, u"0x10"_s, u"６５"_s, u"inf"_s, u"NaN"_s,
           u"6 5"_s, u"1.2.3"_s, u"."_s, u"-"_s, u"65kg"_s})
         EXPECT_FALSE(parseNumber(refused)) << refused.toStdString();
+    // What an input method types becomes half-width; other full-width characters stay.
+    EXPECT_EQ(halfWidthForms(u"　＋０１２３４５６７８９．－ａ，"_s), u" +0123456789.-ａ，"_s);
 }
 
 TEST_P(Numbers, TenthsRoundHalfAwayFromZero)

@@ -4,9 +4,12 @@
 #include "screens/screens.h"
 #include "state/state.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
+#include <QTest>
 #include <QWidget>
 
 void TolmiTest::SetUp()
@@ -48,4 +51,23 @@ void TolmiTest::writeData(const QString &name, const QByteArray &bytes) const
     QFile file(dataPath(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+void pressKey(QWidget *window, int key)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QWidget *focused = window->focusWidget();
+    QTest::keyClick(focused ? focused : window, static_cast<Qt::Key>(key));
+}
+
+QString accessibleName(QWidget *control)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+}
+
+bool discarded(QObject *screen)
+{
+    const QPointer<QObject> watched(screen);
+    return QTest::qWaitFor([&] { return watched.isNull(); }, 1000);
 }

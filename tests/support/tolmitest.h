@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 class TolmiTest : public ::testing::Test
@@ -28,6 +29,16 @@ protected:
 private:
     QString previousDirectory;
 };
+
+// Presses `key` as the user would: on the focused control of `window`, made the active window.
+void pressKey(QWidget *window, int key);
+
+// Whether `screen`, closed for good, is deleted within a second. (Qt's QTRY_ macros report to
+// QtTest alone, so a failure of theirs would pass unseen here.)
+bool discarded(QObject *screen);
+
+// The name a screen reader reads for `control`.
+QString accessibleName(QWidget *control);
 
 // Text as UTF-8 for readable failure messages.
 inline std::string utf8(const QString &text)

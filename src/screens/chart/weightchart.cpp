@@ -74,6 +74,7 @@ WeightChart::WeightChart()
     wholeDiet->setChecked(true);
     connect(copy, &QPushButton::clicked, this, &WeightChart::copyChart);
     connect(back, &QPushButton::clicked, this, &QWidget::close);
+    pressOnKey(back, Qt::Key_Escape);
 }
 
 void WeightChart::copyChart()

@@ -40,8 +40,17 @@ struct LinePlace
     int top;
 };
 
+struct TextLine
+{
+    int element; // of Label1
+    int top;
+    const char16_t *name; // what the line shows, as screen readers name it
+};
+
 // The six text lines and the boxes drawn around them, top to bottom.
-constexpr LinePlace textLines[] = {{0, 225}, {1, 705}, {2, 1185}, {3, 1635}, {11, 2145}, {4, 2625}};
+constexpr TextLine textLines[] = {{0, 225, u"レベル"},        {1, 705, u"現在の体重"},
+                                  {2, 1185, u"開始時の体重"}, {3, 1635, u"目標"},
+                                  {11, 2145, u"増減"},        {4, 2625, u"今日の一言"}};
 constexpr LinePlace boxes[] = {{5, 105}, {6, 585}, {7, 1065}, {8, 1545}, {10, 2025}, {9, 2505}};
 // The progress column, Image1(0) at the bottom to Image1(5) at the top.
 constexpr int pictureTops[] = {2480, 2000, 1520, 1040, 560, 80};
@@ -89,10 +98,11 @@ Form1::Form1()
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         Label1[box.element] = label;
     }
-    for (const LinePlace &line : textLines) {
+    for (const TextLine &line : textLines) {
         QLabel *label = makeLabel(this, elementName(u"Label1"_s, line.element), u"Label1"_s,
                                   {620, line.top, 4270, 255});
         label->setTextFormat(Qt::PlainText);
+        label->setAccessibleName(QString::fromUtf16(line.name));
         Label1[line.element] = label;
     }
     for (QLabel *label : Label1)
@@ -100,12 +110,16 @@ Form1::Form1()
 
     const QPixmap bright(u":/pictures/chick.xpm"_s);
     const QPixmap dim(u":/pictures/chick-dim.xpm"_s);
+    // Each place of the column, from the bottom, shows a chick when lit and its shadow when not.
     for (int i = 0; i < 6; ++i) {
         Image1[i] = makePicture(this, i, bright);
         Image1[i]->move(pixelsFromTwips(5040), pixelsFromTwips(pictureTops[i]));
+        Image1[i]->setAccessibleName(u"進み具合 %1／6：ヒヨコ"_s.arg(i + 1));
     }
-    for (int i = 6; i < 12; ++i)
+    for (int i = 6; i < 12; ++i) {
         Image1[i] = makePicture(this, i, dim);
+        Image1[i]->setAccessibleName(u"進み具合 %1／6：ヒヨコの影"_s.arg(i - 5));
+    }
     for (QLabel *picture : Image1) {
         picture->setToolTip(u"クリックで体重グラフを表示"_s);
         picture->installEventFilter(this);
@@ -127,6 +141,7 @@ Form1::Form1()
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    pressOnKey(Command5, Qt::Key_F1);
 }
 
 void Form1::Form_Load()
@@ -152,6 +167,15 @@ void Form1::applyColours()
     }
 }
 
+void Form1::showLine(int element, const QString &text)
+{
+    Label1[element]->setText(text);
+    for (const TextLine &line : textLines) {
+        if (line.element == element)
+            Label1[element]->setAccessibleName(QString::fromUtf16(line.name) + u"： "_s + text);
+    }
+}
+
 void Form1::Command1_Click()
 {
     QString text = levelTitle() + Label1[0]->text() + lineBreak;
@@ -170,9 +194,14 @@ void Form1::Command1_Click()
     clipboard->setText(text);
 }
 
+// The stored address with "http://" in front, unless it already names its scheme, as an address
+// copied from a browser does.
 void Form1::Command2_Click()
 {
-    if (!platform().openAddress(u"http://"_s + webAddress()))
+    const QString &stored = webAddress();
+    const bool hasScheme = stored.startsWith(u"http://"_s, Qt::CaseInsensitive) ||
+                           stored.startsWith(u"https://"_s, Qt::CaseInsensitive);
+    if (!platform().openAddress(hasScheme ? stored : u"http://"_s + stored))
         platform().showMessage(
             u"エラーです。ネットワークの接続や、フォルダオプションの関連付けなどを確認してください"_s);
 }

@@ -19,6 +19,9 @@ public:
     void Form_Load();
     // Text and background colour of all twelve Label1 elements from textColour/backColour.
     void applyColours();
+    // Shows `text` on the text line Label1(element). Screen readers, which read a label by its
+    // name alone, hear what the line shows, then the text: "レベル： アジアゾウ".
+    void showLine(int element, const QString &text);
 
     void Command1_Click(); // コピー
     void Command2_Click(); // ＷＥＢ

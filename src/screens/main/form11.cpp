@@ -50,6 +50,7 @@ Form11::Form11()
 
     connect(Command1, &QPushButton::clicked, this, &Form11::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form11::Command2_Click);
+    pressOnKey(Command2, Qt::Key_Escape);
 
     loadTemplate();
 }

@@ -80,6 +80,7 @@ Form3::Form3()
 
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    pressOnKey(Command2, Qt::Key_Escape);
 
     const WinLossRecord record = markWeighings(*form2().model(), targetWeight());
     marks = record.marks;

@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -39,6 +40,7 @@ Form4::Form4()
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setPlainText(helpText());
     setFocusProxy(Text1);
+    new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
 }
 
 // Back to the opener: the settings screen when it opened the help, otherwise the main screen, so

@@ -10,12 +10,12 @@ void RefreshMainScreen()
 {
     const MainScreenResult result = computeMainScreen(platform().now().date(), platform().rnd);
     Form1 &screen = form1();
-    screen.Label1[0]->setText(result.levelLine);
-    screen.Label1[1]->setText(result.currentLine);
-    screen.Label1[2]->setText(result.startLine);
-    screen.Label1[3]->setText(result.targetLine);
-    screen.Label1[4]->setText(result.phraseLine);
-    screen.Label1[11]->setText(result.changeLine);
+    screen.showLine(0, result.levelLine);
+    screen.showLine(1, result.currentLine);
+    screen.showLine(2, result.startLine);
+    screen.showLine(3, result.targetLine);
+    screen.showLine(4, result.phraseLine);
+    screen.showLine(11, result.changeLine);
     for (int i = 0; i < 12; ++i)
         screen.Image1[i]->setVisible(result.pictureVisible[i]);
 }

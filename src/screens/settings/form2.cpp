@@ -54,19 +54,25 @@ Form2::Form2() : weights(new WeightTableModel(this))
     Label3 = makeLabelAt(this, u"Label3"_s, u"目標体重 kg"_s, 120, 880);
     Label4 = makeLabelAt(this, u"Label4"_s, u"身長 cm"_s, 120, 1240);
     Label5 = makeLabelAt(this, u"Label5"_s, u"http://"_s, 120, 1600);
-    Text3 = makeTextBox(this, u"Text3"_s, {1320, 120, 1815, 270}, 8, true);
-    Text4 = makeTextBox(this, u"Text4"_s, {1320, 480, 1815, 270}, 5, true);
-    Text5 = makeTextBox(this, u"Text5"_s, {1320, 840, 1815, 270}, 5, true);
-    Text6 = makeTextBox(this, u"Text6"_s, {1320, 1200, 1815, 270}, 5, true);
+    Text3 = makeNumberBox(this, u"Text3"_s, {1320, 120, 1815, 270}, 8);
+    Text4 = makeNumberBox(this, u"Text4"_s, {1320, 480, 1815, 270}, 5);
+    Text5 = makeNumberBox(this, u"Text5"_s, {1320, 840, 1815, 270}, 5);
+    Text6 = makeNumberBox(this, u"Text6"_s, {1320, 1200, 1815, 270}, 5);
     Text7 = makeTextBox(this, u"Text7"_s, {840, 1560, 2295, 270}, 300, false);
     Text7->setValidator(new StorableTextValidator(Text7));
+    // Each caption names its box for screen readers.
+    Label1->setBuddy(Text3);
+    Label2->setBuddy(Text4);
+    Label3->setBuddy(Text5);
+    Label4->setBuddy(Text6);
+    Label5->setBuddy(Text7);
 
     Frame2 = makeFrame(this, u"Frame2"_s, u"性別"_s, {120, 1920, 1215, 615});
     Option1 = makeOption(Frame2, u"Option1"_s, u"男"_s, {120, 240, 495, 255});
     Option2 = makeOption(Frame2, u"Option2"_s, u"女"_s, {600, 240, 495, 255});
     Frame1 = makeFrame(this, u"Frame1"_s, u"期限を設ける"_s, {1440, 1920, 1815, 615});
     Check1 = makeCheckBox(Frame1, u"Check1"_s, QString(), {120, 240, 255, 255});
-    Text8 = makeTextBox(Frame1, u"Text8"_s, {480, 240, 855, 270}, 4, true);
+    Text8 = makeNumberBox(Frame1, u"Text8"_s, {480, 240, 855, 270}, 4);
     Text8->setText(u"365"_s);
     Label8 = makeLabelAt(Frame1, u"Label8"_s, u"日"_s, 1440, 300);
 
@@ -82,6 +88,7 @@ Form2::Form2() : weights(new WeightTableModel(this))
     for (const QString &entry : LevelModeListTexts)
         Combo1->addItem(entry);
     placeInTwips(Combo1, 4200, 120, 1335, 300);
+    Label6->setBuddy(Combo1);
     Command7 = makeButton(this, u"Command7"_s, u"文字色"_s, {3360, 600, 735, 255});
     Label7 = makeLabel(this, u"Label7"_s, u"色"_s, {4200, 600, 495, 255});
     Label7->setAlignment(Qt::AlignCenter);
@@ -103,9 +110,13 @@ Form2::Form2() : weights(new WeightTableModel(this))
     MSFlexGrid1->setColumnWidth(2, pixelsFromTwips(600));
     MSFlexGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setTabKeyNavigation(false); // Tab leaves the table as it leaves any control
 
-    Text1 = makeTextBox(this, u"Text1"_s, {3360, 2640, 1455, 270}, 8, true);
-    Text2 = makeTextBox(this, u"Text2"_s, {4920, 2640, 615, 270}, 5, true);
+    Text1 = makeNumberBox(this, u"Text1"_s, {3360, 2640, 1455, 270}, 8);
+    Text2 = makeNumberBox(this, u"Text2"_s, {4920, 2640, 615, 270}, 5);
+    // Named after the table's columns they edit.
+    Text1->setAccessibleName(u"年月日"_s);
+    Text2->setAccessibleName(u"体重"_s);
     Command1 = makeButton(this, u"Command1"_s, u"新規"_s, {3360, 3000, 735, 255});
     Command2 = makeButton(this, u"Command2"_s, u"書込"_s, {4120, 3000, 800, 255});
     Command3 = makeButton(this, u"Command3"_s, u"削除"_s, {4960, 3000, 580, 255});
@@ -120,6 +131,8 @@ Form2::Form2() : weights(new WeightTableModel(this))
     connect(Command7, &QPushButton::clicked, this, &Form2::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &Form2::Command8_Click);
     connect(Command9, &QPushButton::clicked, this, &Form2::Command9_Click);
+    pressOnKey(Command4, Qt::Key_F1);
+    connect(Text2, &QLineEdit::returnPressed, Command2, &QPushButton::click);
     connect(Check1, &QCheckBox::clicked, this, &Form2::Check1_Click);
     connect(Option1, &QRadioButton::clicked, this, &Form2::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form2::Option2_Click);

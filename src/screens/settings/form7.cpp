@@ -9,6 +9,7 @@
 #include "screens/main/form1.h"
 #include "screens/screens.h"
 #include "settingsstore.h"
+#include "state/numbers.h"
 #include "state/state.h"
 #include "weighttablemodel.h"
 
@@ -40,9 +41,11 @@ void Form7::Command1_Click()
 {
     Form2 &settings = form2();
     WeightTableModel &weights = *settings.model();
-    // The declaration entry follows the plan, exactly as typed; the table is not re-sorted.
+    // The declaration entry follows the plan as typed, in half-width forms; the table is not
+    // re-sorted.
     if (weights.entryCount() > 0)
-        weights.setEntry(weights.entryCount(), settings.Text3->text(), settings.Text4->text());
+        weights.setEntry(weights.entryCount(), halfWidthForms(settings.Text3->text()),
+                         halfWidthForms(settings.Text4->text()));
     copySettingsIntoSlots(settings, windowTopInTwips(this), windowLeftInTwips(this));
     // A failed write has been reported; the dialog stays open so that nothing claims success.
     if (!saveYourData(settings))

@@ -6,8 +6,9 @@
 
 #include <cmath>
 
-std::optional<QDate> dateFromDateBox(QStringView text)
+std::optional<QDate> dateFromDateBox(QStringView typed)
 {
+    const QString text = halfWidthForms(typed);
     const std::optional<double> number = parseNumber(text);
     if (!number || *number != std::floor(*number) || *number < 10000101 || *number > 90000101)
         return std::nullopt;
@@ -16,7 +17,7 @@ std::optional<QDate> dateFromDateBox(QStringView text)
 
 std::optional<double> numberWithin(QStringView text, double low, double high)
 {
-    const std::optional<double> number = parseNumber(text);
+    const std::optional<double> number = parseNumber(halfWidthForms(text));
     if (!number || *number < low || *number > high)
         return std::nullopt;
     return number;
@@ -24,7 +25,7 @@ std::optional<double> numberWithin(QStringView text, double low, double high)
 
 std::optional<double> wholeDaysFromBox(QStringView text)
 {
-    const std::optional<double> number = parseNumber(text);
+    const std::optional<double> number = parseNumber(halfWidthForms(text));
     if (!number)
         return std::nullopt;
     return std::nearbyint(*number); // the default rounding mode: halves to even

@@ -2,7 +2,7 @@
 #pragma once
 
 // The settings screen's readings of its boxes, shared by the log editor and the finish checks.
-// Only half-width input is read: full-width digits are no number here, as the window title asks.
+// Each reads the box's full-width digits, point, signs and blanks as their half-width forms.
 
 #include <QDate>
 #include <QStringView>

@@ -24,14 +24,14 @@ namespace {
 
 void takeNumber(const QLineEdit *box, double &slot)
 {
-    if (const std::optional<double> number = parseNumber(box->text()))
+    if (const std::optional<double> number = parseNumber(halfWidthForms(box->text())))
         slot = *number;
 }
 
 // The days box as a whole number, a fraction rounded half to even.
 std::optional<std::int32_t> wholeNumber(const QLineEdit *box)
 {
-    const std::optional<double> number = parseNumber(box->text());
+    const std::optional<double> number = parseNumber(halfWidthForms(box->text()));
     if (!number || std::abs(*number) > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(std::nearbyint(*number));
@@ -47,7 +47,8 @@ void reportUnsaved(const QString &reason)
 
 void copySettingsIntoSlots(const Form2 &settings, int top, int left)
 {
-    if (const std::optional<QDate> date = dateFromEightDigits(settings.Text3->text()))
+    if (const std::optional<QDate> date =
+            dateFromEightDigits(halfWidthForms(settings.Text3->text())))
         declarationDate() = serialFromDate(*date);
     takeNumber(settings.Text4, startWeight());
     takeNumber(settings.Text5, targetWeight());

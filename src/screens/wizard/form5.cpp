@@ -22,11 +22,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A box's value when it reads as a number from `lowest` to `highest`; a text that is no number
-// counts as out of range.
+// A box's value when it reads as a number from `lowest` to `highest`, full-width forms as their
+// half-width ones; a text that is no number counts as out of range.
 std::optional<double> numberWithin(const QLineEdit *box, double lowest, double highest)
 {
-    const std::optional<double> value = parseNumber(box->text());
+    const std::optional<double> value = parseNumber(halfWidthForms(box->text()));
     if (!value || *value < lowest || *value > highest)
         return std::nullopt;
     return value;
@@ -56,8 +56,9 @@ Form5::Form5()
     };
     int top = 720;
     for (const Row &row : rows) {
-        makeLabelAt(this, row.name + u"Caption"_s, row.caption, 480, top + 45);
-        row.box = makeTextBox(this, row.name, {1800, top, 900, 300}, 5, true);
+        QLabel *caption = makeLabelAt(this, row.name + u"Caption"_s, row.caption, 480, top + 45);
+        row.box = makeNumberBox(this, row.name, {1800, top, 900, 300}, 5);
+        caption->setBuddy(row.box); // which also names the box for screen readers
         makeLabelAt(this, row.name + u"Unit"_s, row.unit, 2820, top + 45);
         top += 420;
     }
