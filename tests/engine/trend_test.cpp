@@ -12,14 +12,19 @@ namespace {
 
 const int day0 = 43831; // 2020-01-01
 
-// Weighings on day0 + k for k = 0 .. days - 1, changing by `perDay` from `first`.
-std::vector<Weighing> straightLine(int days, double first, double perDay)
+// Weighings on day0 + k for k = 0 .. days - 1, changing by `perDay` from `first`, with the day's
+// share of `noise` (repeated as often as needed) added.
+std::vector<Weighing> straightLine(int days, double first, double perDay,
+                                   std::vector<double> noise = {0})
 {
     std::vector<Weighing> log;
     for (int k = 0; k < days; ++k)
-        log.push_back({day0 + k, first + perDay * k});
+        log.push_back({day0 + k, first + perDay * k + noise[k % noise.size()]});
     return log;
 }
+
+// A week of weighings that go up and down by a few hundred grams around 85 kg.
+const std::vector<double> noisyWeek = {0.0, -0.1, -0.2, 0.2, -0.2, 0.2, 0.0, -0.2};
 
 std::vector<Weighing> atDays(std::initializer_list<std::pair<int, double>> weighings)
 {
@@ -84,16 +89,31 @@ TEST(Trend, ForecastsFromTheLastFourWeeks)
         {"reached", losing, 120, 85, 0, u"目標達成！"_s},
         {"reachedGaining", gaining, 50, 55, 0, u"目標達成！"_s},
         {"singleEntry", atDays({{0, 80.0}}), 80, 70, 0, u"予想には２週間ほどの記録が必要です"_s},
-        {"sixDaysApart", atDays({{0, 80.0}, {6, 79.0}}), 80, 70, 0,
+        {"thirteenDaysApart", atDays({{0, 80.0}, {13, 79.0}}), 80, 70, 0,
          u"予想には２週間ほどの記録が必要です"_s},
         // Only the newest 28 days count: the early weighing 40 days back does not.
-        {"oldDaysOutsideTheWindow", atDays({{0, 90.0}, {40, 80.0}, {46, 80.0}}), 90, 70, 0,
+        {"oldDaysOutsideTheWindow", atDays({{0, 90.0}, {40, 80.0}, {53, 80.0}}), 90, 70, 0,
          u"予想には２週間ほどの記録が必要です"_s},
-        {"sevenDaysApart", atDays({{0, 80.0}, {7, 79.0}}), 80, 70, 0,
-         u"このペースなら 2020年5月14日ごろ目標達成（週 -0.52 kg）"_s},
-        // So slow that the target lies beyond any reasonable horizon.
+        {"fourteenDaysApart", atDays({{0, 80.0}, {14, 79.0}}), 80, 70, 0,
+         u"このペースなら 2020年7月1日ごろ目標達成（週 -0.39 kg）"_s},
+        // A week of up and down, and a day more, is too short for any date; kept up for two
+        // weeks, its trend changes by 0.02 kg while the weighings stray 0.15 kg from it.
+        {"noisyWeek", straightLine(8, 85.0, 0, noisyWeek), 85, 70, 0,
+         u"予想には２週間ほどの記録が必要です"_s},
+        {"noisyWeekAndADay", straightLine(9, 85.0, 0, noisyWeek), 85, 70, 0,
+         u"予想には２週間ほどの記録が必要です"_s},
+        {"noisyFortnight", straightLine(16, 85.0, 0, noisyWeek), 85, 70, 0,
+         u"このペースでは目標に届きません（週 -0.01 kg）"_s},
+        {"noisyFortnightAndADay", straightLine(17, 85.0, 0, noisyWeek), 85, 70, 0,
+         u"このペースでは目標に届きません（週 -0.01 kg）"_s},
+        // The same ups and downs on a loss of 0.1 kg a day do not hide it.
+        {"noisyLoss", straightLine(32, 85.0, -0.1, noisyWeek), 85, 70, 0,
+         u"このペースなら 2020年7月5日ごろ目標達成（週 -0.58 kg）"_s},
+        // 0.05 kg a week: 15 kg take some 2,070 days.
+        {"slowLoss", straightLine(60, 85.0, -0.05 / 7), 85, 70, 0,
+         u"このペースでは目標まで２年以上かかります（週 -0.05 kg）"_s},
         {"glacial", straightLine(60, 80.0, -1e-6), 80, 70, 0,
-         u"このペースでは目標に届きません（週 -0.00 kg）"_s},
+         u"このペースでは目標まで２年以上かかります（週 -0.00 kg）"_s},
     };
     for (const ForecastCase &c : cases) {
         const std::optional<int> deadline =
