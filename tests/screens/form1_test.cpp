@@ -224,7 +224,7 @@ TEST_F(Form1Test, SecondInstanceIsRefusedAndEnded)
     const std::pair<InstanceCheck, QString> cases[] = {
         {{InstanceCheck::AnotherCopyRunning, {}}, u"プログラムは既に起動されています。"_s},
         {{InstanceCheck::FolderUnguarded, u"Permission denied"_s},
-         u"データフォルダを他のトルミ式から守れないため、起動できません。\nフォルダ: "_s + folder +
+         u"データフォルダをロックできないため、起動できません。\nフォルダ: "_s + folder +
              u"\n理由: Permission denied"_s},
     };
     for (const auto &[check, message] : cases) {
