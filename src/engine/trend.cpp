@@ -16,7 +16,8 @@ namespace {
 
 constexpr double dailyKeep = 0.9; // the share of the trend a day keeps
 constexpr int slopeWindowDays = 28;
-constexpr int slopeMinimumSpanDays = 7;
+constexpr int slopeMinimumSpanDays = 14;
+constexpr int deadlineHorizonDays = 100 * 365;
 
 } // namespace
 
@@ -50,7 +51,7 @@ TrendSeries computeTrend(std::vector<Weighing> weighings)
     return series;
 }
 
-std::optional<double> trendSlopePerDay(const std::vector<TrendDay> &days)
+std::optional<RecentTrend> recentTrend(const std::vector<TrendDay> &days)
 {
     if (days.empty())
         return std::nullopt;
@@ -62,30 +63,35 @@ std::optional<double> trendSlopePerDay(const std::vector<TrendDay> &days)
         return std::nullopt;
     // Least squares around the window's means, with days counted from the newest so that the sums
     // stay small.
-    double n = 0, sumX = 0, sumY = 0;
+    double n = 0, sumX = 0, sumY = 0, sumStray = 0;
     for (auto d = first; d != days.end(); ++d) {
         n += 1;
         sumX += d->day - newest;
         sumY += d->trend;
+        sumStray += d->mean - d->trend;
     }
-    const double meanX = sumX / n, meanY = sumY / n;
-    double sxx = 0, sxy = 0;
+    const double meanX = sumX / n, meanY = sumY / n, meanStray = sumStray / n;
+    double sxx = 0, sxy = 0, sss = 0;
     for (auto d = first; d != days.end(); ++d) {
         const double x = d->day - newest - meanX;
+        const double stray = d->mean - d->trend - meanStray;
         sxx += x * x;
         sxy += x * (d->trend - meanY);
+        sss += stray * stray;
     }
-    return sxy / sxx;
+    // A span of 14 days holds at least two weighing days, so neither divisor is zero.
+    return RecentTrend{sxy / sxx, newest - first->day, std::sqrt(sss / (n - 1))};
 }
 
 Forecast forecastTrend(const TrendSeries &series, double start, double target,
                        std::optional<int> deadlineDay)
 {
     Forecast forecast;
-    const std::optional<double> slope = trendSlopePerDay(series.days);
-    if (!slope)
+    const std::optional<RecentTrend> recent = recentTrend(series.days);
+    if (!recent)
         return forecast;
-    forecast.weeklySlope = *slope * 7;
+    const double slope = recent->slopePerDay;
+    forecast.weeklySlope = slope * 7;
     const TrendDay &newest = series.days.back();
     // +1 when the diet gains toward its target, -1 when it loses, 0 when the trend is on it.
     double direction = target > start ? 1 : (target < start ? -1 : 0);
@@ -95,9 +101,14 @@ Forecast forecastTrend(const TrendSeries &series, double start, double target,
         forecast.kind = Forecast::Kind::Reached;
         return forecast;
     }
-    const double daysToGo = (target - newest.trend) / *slope;
-    if (!(*slope * direction > 0) || !(daysToGo <= ForecastHorizonDays)) {
+    const bool clearerThanScatter = std::fabs(slope * recent->spanDays) > recent->scatter;
+    if (!(slope * direction > 0) || !clearerThanScatter) {
         forecast.kind = Forecast::Kind::Away;
+        return forecast;
+    }
+    const double daysToGo = (target - newest.trend) / slope;
+    if (!(daysToGo <= ForecastReachDays)) {
+        forecast.kind = Forecast::Kind::TooFar;
         return forecast;
     }
     forecast.kind = Forecast::Kind::Toward;
@@ -119,7 +130,7 @@ int declarationDay()
 std::optional<int> deadlineDay()
 {
     const std::int32_t days = deadlineDays();
-    if (days == 0 || std::abs(std::int64_t(days)) > ForecastHorizonDays)
+    if (days == 0 || std::abs(std::int64_t(days)) > deadlineHorizonDays)
         return std::nullopt;
     return declarationDay() + days;
 }
@@ -134,6 +145,8 @@ QString forecastText(const Forecast &forecast)
         return u"目標達成！"_s;
     case Forecast::Kind::Away:
         return u"このペースでは目標に届きません"_s + weekly;
+    case Forecast::Kind::TooFar:
+        return u"このペースでは目標まで２年以上かかります"_s + weekly;
     case Forecast::Kind::Toward:
         break;
     }

@@ -37,19 +37,31 @@ struct TrendSeries
 // a finite number are left out.
 TrendSeries computeTrend(std::vector<Weighing> weighings);
 
-// The trend's slope in kg per day over the weighing days of the last 28 days up to the newest one
-// (a least-squares line through those days' trend values); empty unless that window holds at least
-// two weighing days at least 7 days apart.
-std::optional<double> trendSlopePerDay(const std::vector<TrendDay> &days);
+// The trend over the weighing days of the last 28 days up to the newest one. Empty unless that
+// window holds weighing days at least 14 days apart: a shorter stretch says more about the day's
+// water than about the diet.
+struct RecentTrend
+{
+    double slopePerDay = 0; // a least-squares line through the window's trend values
+    int spanDays = 0;       // from the window's oldest weighing day to its newest
+    // How far the daily means stray from the trend: the standard deviation (n - 1) of mean minus
+    // trend over the window's days. Their average is taken out first, so the trend's steady lag
+    // behind a steady loss does not count as scatter.
+    double scatter = 0;
+};
+std::optional<RecentTrend> recentTrend(const std::vector<TrendDay> &days);
 
 struct Forecast
 {
     enum class Kind
     {
-        NeedsMoreDays, // too few weighing days for a slope
+        NeedsMoreDays, // the window is too short for a slope
         Reached,       // the trend has reached the target
         Toward,        // the trend moves toward the target: it is reached on `reachDay`
-        Away,          // the trend stands still or moves away from the target
+        TooFar,        // the trend moves toward the target, but reaches it after ForecastReachDays
+        // The trend stands still, moves away from the target, or changes over the window by less
+        // than the weighings scatter around it, so that its direction is noise.
+        Away,
     };
     Kind kind = Kind::NeedsMoreDays;
     double weeklySlope = 0; // kg per week
@@ -58,8 +70,8 @@ struct Forecast
     int deadlineDay = 0; // when afterDeadline
 };
 
-// Forecasts lying further away than this are reported as not reaching the target at all.
-inline constexpr int ForecastHorizonDays = 100 * 365;
+// A reaching day further from the newest weighing than this is not given as a date.
+inline constexpr int ForecastReachDays = 730;
 
 // The forecast for a diet from `start` to `target` kg. A target below the start is reached when
 // the trend falls to it, a target above the start when the trend rises to it (a target equal to
@@ -70,8 +82,8 @@ Forecast forecastTrend(const TrendSeries &series, double start, double target,
                        std::optional<int> deadlineDay);
 
 // The calendar day of declarationDate (a hand-edited date that is no number is day 0), and the
-// deadline's day when the diet has one. A deadline further from the declaration than the forecast
-// horizon (only a hand-edited file holds one) is treated as none.
+// deadline's day when the diet has one. A deadline more than a hundred years from the declaration
+// (only a hand-edited file holds one) is treated as none.
 int declarationDay();
 std::optional<int> deadlineDay();
 

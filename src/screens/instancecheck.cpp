@@ -17,8 +17,8 @@ bool refuseSecondInstance()
         platform().showMessage(u"プログラムは既に起動されています。"_s);
     else // two copies on one folder could undo each other's saves: none runs unguarded
         platform().showMessage(
-            u"データフォルダを他のトルミ式から守れないため、起動できません。\nフォルダ: %1\n理由: %2"_s
-                .arg(QDir::toNativeSeparators(dataDirectory()), check.reason));
+            u"データフォルダをロックできないため、起動できません。\nフォルダ: %1\n理由: %2"_s.arg(
+                QDir::toNativeSeparators(dataDirectory()), check.reason));
     platform().terminateProcess();
     return true;
 }

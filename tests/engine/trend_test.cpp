@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The weight trend, its forecast and the reduction to pixel columns, on synthetic logs.
+// The weight trend, its forecast, the reduction to pixel columns and the chart's axes, on
+// synthetic logs.
+#include "engine/chartaxes.h"
 #include "engine/trend.h"
 #include "state/state.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -12,14 +15,19 @@ namespace {
 
 const int day0 = 43831; // 2020-01-01
 
-// Weighings on day0 + k for k = 0 .. days - 1, changing by `perDay` from `first`.
-std::vector<Weighing> straightLine(int days, double first, double perDay)
+// Weighings on day0 + k for k = 0 .. days - 1, changing by `perDay` from `first`, with the day's
+// share of `noise` (repeated as often as needed) added.
+std::vector<Weighing> straightLine(int days, double first, double perDay,
+                                   std::vector<double> noise = {0})
 {
     std::vector<Weighing> log;
     for (int k = 0; k < days; ++k)
-        log.push_back({day0 + k, first + perDay * k});
+        log.push_back({day0 + k, first + perDay * k + noise[k % noise.size()]});
     return log;
 }
+
+// A week of weighings that go up and down by a few hundred grams around 85 kg.
+const std::vector<double> noisyWeek = {0.0, -0.1, -0.2, 0.2, -0.2, 0.2, 0.0, -0.2};
 
 std::vector<Weighing> atDays(std::initializer_list<std::pair<int, double>> weighings)
 {
@@ -84,16 +92,31 @@ TEST(Trend, ForecastsFromTheLastFourWeeks)
         {"reached", losing, 120, 85, 0, u"目標達成！"_s},
         {"reachedGaining", gaining, 50, 55, 0, u"目標達成！"_s},
         {"singleEntry", atDays({{0, 80.0}}), 80, 70, 0, u"予想には２週間ほどの記録が必要です"_s},
-        {"sixDaysApart", atDays({{0, 80.0}, {6, 79.0}}), 80, 70, 0,
+        {"thirteenDaysApart", atDays({{0, 80.0}, {13, 79.0}}), 80, 70, 0,
          u"予想には２週間ほどの記録が必要です"_s},
         // Only the newest 28 days count: the early weighing 40 days back does not.
-        {"oldDaysOutsideTheWindow", atDays({{0, 90.0}, {40, 80.0}, {46, 80.0}}), 90, 70, 0,
+        {"oldDaysOutsideTheWindow", atDays({{0, 90.0}, {40, 80.0}, {53, 80.0}}), 90, 70, 0,
          u"予想には２週間ほどの記録が必要です"_s},
-        {"sevenDaysApart", atDays({{0, 80.0}, {7, 79.0}}), 80, 70, 0,
-         u"このペースなら 2020年5月14日ごろ目標達成（週 -0.52 kg）"_s},
-        // So slow that the target lies beyond any reasonable horizon.
+        {"fourteenDaysApart", atDays({{0, 80.0}, {14, 79.0}}), 80, 70, 0,
+         u"このペースなら 2020年7月1日ごろ目標達成（週 -0.39 kg）"_s},
+        // A week of up and down, and a day more, is too short for any date; kept up for two
+        // weeks, its trend changes by 0.02 kg while the weighings stray 0.15 kg from it.
+        {"noisyWeek", straightLine(8, 85.0, 0, noisyWeek), 85, 70, 0,
+         u"予想には２週間ほどの記録が必要です"_s},
+        {"noisyWeekAndADay", straightLine(9, 85.0, 0, noisyWeek), 85, 70, 0,
+         u"予想には２週間ほどの記録が必要です"_s},
+        {"noisyFortnight", straightLine(16, 85.0, 0, noisyWeek), 85, 70, 0,
+         u"このペースでは目標に届きません（週 -0.01 kg）"_s},
+        {"noisyFortnightAndADay", straightLine(17, 85.0, 0, noisyWeek), 85, 70, 0,
+         u"このペースでは目標に届きません（週 -0.01 kg）"_s},
+        // The same ups and downs on a loss of 0.1 kg a day do not hide it.
+        {"noisyLoss", straightLine(32, 85.0, -0.1, noisyWeek), 85, 70, 0,
+         u"このペースなら 2020年7月5日ごろ目標達成（週 -0.58 kg）"_s},
+        // 0.05 kg a week: 15 kg take some 2,070 days.
+        {"slowLoss", straightLine(60, 85.0, -0.05 / 7), 85, 70, 0,
+         u"このペースでは目標まで２年以上かかります（週 -0.05 kg）"_s},
         {"glacial", straightLine(60, 80.0, -1e-6), 80, 70, 0,
-         u"このペースでは目標に届きません（週 -0.00 kg）"_s},
+         u"このペースでは目標まで２年以上かかります（週 -0.00 kg）"_s},
     };
     for (const ForecastCase &c : cases) {
         const std::optional<int> deadline =
@@ -131,6 +154,103 @@ TEST(Trend, AColumnKeepsItsFirstLowestHighestAndLast)
     ASSERT_EQ(oneDay.size(), 1u);
     EXPECT_EQ(oneDay[0].column, 50);
     EXPECT_EQ(oneDay[0].last - oneDay[0].first, 99);
+}
+
+TEST(ChartAxes, TheKilogramsSpanTheShownWeighingsWithRoundMarksApart)
+{
+    const double noNumber = std::numeric_limits<double>::quiet_NaN();
+    const struct
+    {
+        const char *name;
+        std::vector<Weighing> log;
+        double target;
+        double step;
+        QString targetText;
+    } cases[] = {
+        {"noisyWeek", straightLine(8, 85.0, 0, noisyWeek), 70.0, 0.5, u"目標 70.0 kg ↓"_s},
+        {"gain", straightLine(30, 50.0, 0.05), 90.0, 0.5, u"目標 90.0 kg ↑"_s},
+        {"threeYears", straightLine(1095, 100.0, -30.0 / 1095, noisyWeek), 75.0, 5,
+         u"目標 75.0 kg"_s},
+        {"noTarget", straightLine(8, 85.0, 0), noNumber, 0.5, {}},
+        // A hand-edited weight of 1e17 kg and one that is no number neither hang nor crowd.
+        {"absurd", atDays({{0, 1e17}, {1, noNumber}, {2, 80}}), 70.0, 2e11, u"目標 70.0 kg"_s},
+    };
+    const int height = 150, gap = 20;
+    for (const auto &c : cases) {
+        const TrendSeries series = computeTrend(c.log);
+        const WeightAxis axis = weightAxis(series, {day0, day0 + 1094}, c.target, height, gap);
+        EXPECT_EQ(axis.step, c.step) << c.name;
+        EXPECT_EQ(axis.targetText, c.targetText) << c.name;
+        // Every dot inside, with a margin of no more than a tenth of the span on either side.
+        const auto [lightest, heaviest] =
+            std::minmax_element(series.weighings.begin(), series.weighings.end(),
+                                [](auto &a, auto &b) { return a.weight < b.weight; });
+        const double low = lightest->weight, high = std::min(heaviest->weight, 1e12);
+        EXPECT_LT(axis.low, low) << c.name;
+        EXPECT_GT(axis.high, high) << c.name;
+        EXPECT_LE(axis.high - axis.low, std::max(1.0, high - low) * 1.2) << c.name;
+        ASSERT_GE(axis.marks.size(), 2u) << c.name;
+        EXPECT_GE(axis.marks.front().kg, axis.low) << c.name;
+        EXPECT_LE(axis.marks.back().kg, axis.high) << c.name;
+        EXPECT_GE(axis.rowOf(axis.marks[0].kg, height) - axis.rowOf(axis.marks[1].kg, height), gap)
+            << c.name;
+    }
+    // A steady week spans a kilogram, marked at its half kilograms.
+    const WeightAxis week = weightAxis(computeTrend(cases[0].log), {day0, day0 + 7}, 70, 150, 20);
+    ASSERT_EQ(week.marks.size(), 3u);
+    EXPECT_EQ(week.marks[0].text + week.marks[2].text, u"84.585.5"_s);
+    EXPECT_EQ(week.targetPlace, WeightAxis::TargetPlace::Below);
+    EXPECT_EQ(week.rowOf(week.high, 150), 0);
+    EXPECT_EQ(week.rowOf(week.low, 150), 149);
+}
+
+TEST(ChartAxes, DateMarksStandApartWithinThePlotAtEveryRange)
+{
+    const int newest = 45635; // 2024-12-09
+    const auto range = [&](ChartRange r, int first) { return shownDays(r, first, newest, {}); };
+    const auto sixPerCharacter = [](const QString &text) { return 6 * int(text.size()); };
+    const struct
+    {
+        const char *name;
+        DayRange shown;
+        int width;
+        QString marks; // the first and the last
+    } cases[] = {
+        {"30days", range(ChartRange::Last30Days, newest), 330, u"11/11 12/9"_s},
+        {"30daysNarrow", range(ChartRange::Last30Days, newest), 60, u"2024/12 2024/12"_s},
+        {"90days", range(ChartRange::Last90Days, newest), 330, u"9/16 12/9"_s},
+        {"year", range(ChartRange::LastYear, newest), 330, u"2024/1 2024/11"_s},
+        {"oneDay", range(ChartRange::WholeDiet, newest), 330, u"12/9 12/9"_s},
+        {"threeYears", range(ChartRange::WholeDiet, newest - 1095), 330, u"2022/7 2024/7"_s},
+        {"tenThousandYears", {-693593, 2958465}, 330, u"1000 9000"_s},
+        {"tooNarrowForAny", range(ChartRange::Last30Days, newest), 20, {}},
+    };
+    for (const auto &c : cases) {
+        const std::vector<DateMark> marks = dateMarks(c.shown, c.width, sixPerCharacter, 8);
+        const QString ends =
+            marks.empty() ? QString() : marks.front().text + u' ' + marks.back().text;
+        EXPECT_EQ(ends, c.marks) << c.name << ": " << ends.toStdString();
+        double right = -8; // of the text before, with the gap
+        for (const DateMark &mark : marks) {
+            EXPECT_GE(mark.textLeft, right) << c.name;
+            right = mark.textLeft + sixPerCharacter(mark.text) + 8;
+        }
+        EXPECT_LE(right - 8, c.width) << c.name;
+    }
+    EXPECT_EQ(shownDays(ChartRange::Last90Days, 100, 500, 900).firstDay, 411);
+    EXPECT_EQ(shownDays(ChartRange::LastYear, 100, 500, 900).firstDay, 136);
+    EXPECT_EQ(shownDays(ChartRange::WholeDiet, 100, 500, 900).lastDay, 900);
+    EXPECT_EQ(shownDays(ChartRange::WholeDiet, 100, 500, 300).lastDay, 500);
+}
+
+TEST(ChartAxes, DenseDotsGrowSmallerAndLighter)
+{
+    const DotLook sparse = dotLook(80, 320), dense = dotLook(1095, 320), packed = dotLook(1e6, 320);
+    EXPECT_EQ(sparse.radius + sparse.opacity, 2.5);
+    EXPECT_LT(packed.radius, dense.radius);
+    EXPECT_LT(dense.radius, sparse.radius);
+    EXPECT_LT(packed.opacity, dense.opacity);
+    EXPECT_LT(dense.opacity, sparse.opacity);
 }
 
 } // namespace

@@ -103,21 +103,25 @@ bool holdsColour(const QImage &image, QColor colour)
 
 TEST_F(Form1Test, PicturesAreChicksOnATransparentBackground)
 {
-    const QImage bright(u":/pictures/chick.xpm"_s);
-    const QImage dim(u":/pictures/chick-dim.xpm"_s);
-    ASSERT_FALSE(bright.isNull());
-    ASSERT_FALSE(dim.isNull());
-    EXPECT_EQ(bright.size(), QSize(30, 29));
-    EXPECT_EQ(dim.size(), QSize(30, 29));
-    EXPECT_EQ(pixel(bright, 0, 0).alpha(), 0);
-    EXPECT_EQ(pixel(dim, 29, 28).alpha(), 0);
-    EXPECT_TRUE(holdsColour(bright, QColor(240, 234, 33)));
-    EXPECT_FALSE(holdsColour(dim, QColor(240, 234, 33)));
-    EXPECT_TRUE(holdsColour(dim, QColor(163, 143, 108)));
-    // The shadow has the chick's outline: the same pixels are transparent in both.
-    for (int y = 0; y < 29; ++y)
-        for (int x = 0; x < 30; ++x)
-            ASSERT_EQ(pixel(bright, x, y).alpha(), pixel(dim, x, y).alpha()) << x << "," << y;
+    // Each picture is drawn for scale 1 and, twice as large, for scale 2.
+    for (const auto &[suffix, size] :
+         {std::pair(u""_s, QSize(30, 29)), std::pair(u"@2x"_s, QSize(60, 58))}) {
+        const QImage bright(u":/pictures/chick"_s + suffix + u".xpm"_s);
+        const QImage dim(u":/pictures/chick-dim"_s + suffix + u".xpm"_s);
+        ASSERT_FALSE(bright.isNull()) << suffix.toStdString();
+        ASSERT_FALSE(dim.isNull()) << suffix.toStdString();
+        EXPECT_EQ(bright.size(), size);
+        EXPECT_EQ(dim.size(), size);
+        EXPECT_EQ(pixel(bright, 0, 0).alpha(), 0);
+        EXPECT_EQ(pixel(dim, size.width() - 1, size.height() - 1).alpha(), 0);
+        EXPECT_TRUE(holdsColour(bright, QColor(240, 234, 33)));
+        EXPECT_FALSE(holdsColour(dim, QColor(240, 234, 33)));
+        EXPECT_TRUE(holdsColour(dim, QColor(163, 143, 108)));
+        // The shadow has the chick's outline: the same pixels are transparent in both.
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                ASSERT_EQ(pixel(bright, x, y).alpha(), pixel(dim, x, y).alpha()) << x << "," << y;
+    }
 }
 
 TEST_F(Form1Test, LayoutAndTexts)
@@ -224,7 +228,7 @@ TEST_F(Form1Test, SecondInstanceIsRefusedAndEnded)
     const std::pair<InstanceCheck, QString> cases[] = {
         {{InstanceCheck::AnotherCopyRunning, {}}, u"プログラムは既に起動されています。"_s},
         {{InstanceCheck::FolderUnguarded, u"Permission denied"_s},
-         u"データフォルダを他のトルミ式から守れないため、起動できません。\nフォルダ: "_s + folder +
+         u"データフォルダをロックできないため、起動できません。\nフォルダ: "_s + folder +
              u"\n理由: Permission denied"_s},
     };
     for (const auto &[check, message] : cases) {
