@@ -185,8 +185,7 @@ TEST_F(CopyCustomisation, StoresEveryControlInTheTemplateAndTheFile)
     EXPECT_EQ(copyPhrase(), 1);
     EXPECT_EQ(trailingNewlines(), 1);
     EXPECT_EQ(showSign(), 1);
-    QString stored;
-    ASSERT_TRUE(decodeCodePage(readData(u"customdata.csv"_s), stored));
+    const QString stored = decodeCodePage(readData(u"customdata.csv"_s));
     const QStringList lines = stored.split(u"\r\n"_s);
     ASSERT_EQ(lines.size(), 21); // twenty records, each ending in CR LF
     EXPECT_EQ(lines[0], u"1,\"レベル： \""_s);
