@@ -26,8 +26,13 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, Twi
 // A label given only its left and top: it takes the size of its text.
 QLabel *makeLabelAt(QWidget *parent, const QString &name, const QString &text, int left, int top);
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
+// A text box into which the user may type at most `maxLength` characters.
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, TwipsRect at, int maxLength,
                        bool centred);
+// Puts a text the program holds into a box made by makeTextBox, whole: the box's typing limit
+// limits what the user types, never what the program puts in. A longer text is shown and saved as
+// it is, and the user may type until the box holds that many characters again.
+void setBoxText(QLineEdit *box, const QString &text);
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
 QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
 QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption,

@@ -53,6 +53,27 @@ TEST_F(Form2LoadTest, FillsTheFieldsFromTheSettings)
     EXPECT_FALSE(form2().windowFlags() & Qt::WindowCloseButtonHint);
 }
 
+// A hand-edited file may hold more than the boxes let the user type, and bytes that do not
+// decode: an open and a save change nothing of it.
+TEST_F(Form2LoadTest, ValuesLongerThanTheirBoxesAndOddBytesSurviveASave)
+{
+    StoredDiet diet;
+    diet.webAddress = QByteArray(350, 'a') + "\x85\x40";
+    diet.deadlineDays = 32767;
+    diet.startWeight = "12345.5";
+    const QByteArray file = diet.bytes({"#2008-09-12#,12345.5"});
+    open(diet, {"#2008-09-12#,12345.5"});
+    EXPECT_EQ(text("Text8"), u"32767"_s);
+    EXPECT_EQ(text("Text4"), u"12345.5"_s);
+    EXPECT_EQ(text("Text7"), QString(350, u'a') + u"〓〓"_s);
+    copySettingsIntoSlots(form2(), 1500, 3000);
+    ASSERT_TRUE(saveYourData(form2()));
+    EXPECT_EQ(readData(u"yourdata.csv"_s).toHex(), file.toHex());
+
+    type("Text8", u"123456"_s);
+    EXPECT_EQ(text("Text8"), u"12345"_s) << "typing stops at the longer of the limit and the text";
+}
+
 TEST_F(Form2LoadTest, WithoutADeadlineTheDaysBoxKeepsItsTextDisabled)
 {
     StoredDiet diet;

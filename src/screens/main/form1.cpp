@@ -13,6 +13,7 @@
 #include "screens/screens.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/settingsstore.h"
+#include "screens/storabletext.h"
 #include "state/datafiles.h"
 #include "state/state.h"
 
@@ -154,13 +155,14 @@ void Form1::applyColours()
 
 void Form1::Command1_Click()
 {
-    QString text = levelTitle() + Label1[0]->text() + lineBreak;
-    text += currentTitle() + Label1[1]->text() + lineBreak;
-    text += startTitle() + Label1[2]->text() + lineBreak;
-    text += targetTitle() + Label1[3]->text() + lineBreak;
-    text += changeTitle() + Label1[11]->text();
+    // The titles as the copy customisation shows them.
+    QString text = shownText(levelTitle()) + Label1[0]->text() + lineBreak;
+    text += shownText(currentTitle()) + Label1[1]->text() + lineBreak;
+    text += shownText(startTitle()) + Label1[2]->text() + lineBreak;
+    text += shownText(targetTitle()) + Label1[3]->text() + lineBreak;
+    text += shownText(changeTitle()) + Label1[11]->text();
     if (copyPhrase() == 1)
-        text += lineBreak + phraseTitle() + Label1[4]->text();
+        text += lineBreak + shownText(phraseTitle()) + Label1[4]->text();
     if (trailingNewlines() == 1)
         text += lineBreak;
     else if (trailingNewlines() == 2)
@@ -172,7 +174,7 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    if (!platform().openAddress(u"http://"_s + webAddress()))
+    if (!platform().openAddress(u"http://"_s + addressForBrowser(webAddress())))
         platform().showMessage(
             u"エラーです。ネットワークの接続や、フォルダオプションの関連付けなどを確認してください"_s);
 }

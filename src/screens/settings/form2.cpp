@@ -173,11 +173,12 @@ void Form2::fillTable()
 
 void Form2::fillSettingsFields()
 {
-    Text3->setText(eightDigitsFromDate(dateFromSerial(declarationDate())));
-    Text4->setText(formatWeightText(startWeight()));
-    Text5->setText(formatWeightText(targetWeight()));
-    Text6->setText(formatWeightText(::height())); // the slot, not the window's height
-    Text7->setText(storableWebAddress(webAddress()));
+    // Whole, however long a hand-edited file makes them: the boxes' limits are for typing.
+    setBoxText(Text3, eightDigitsFromDate(dateFromSerial(declarationDate())));
+    setBoxText(Text4, formatWeightText(startWeight()));
+    setBoxText(Text5, formatWeightText(targetWeight()));
+    setBoxText(Text6, formatWeightText(::height())); // the slot, not the window's height
+    setBoxText(Text7, shownText(storableWebAddress(webAddress())));
     if (sex() == 0)
         Option1->setChecked(true);
     else
@@ -185,7 +186,7 @@ void Form2::fillSettingsFields()
     Check1->setChecked(deadlineDays() != 0);
     Text8->setEnabled(deadlineDays() != 0);
     if (deadlineDays() != 0)
-        Text8->setText(QString::number(deadlineDays()));
+        setBoxText(Text8, QString::number(deadlineDays()));
     // A code outside the list (a hand-edited file) shows no entry; the save then keeps the code.
     const bool listed = levelMode() >= 0 && levelMode() < LevelModeCount;
     Combo1->setCurrentIndex(listed ? levelMode() : -1);
@@ -218,8 +219,8 @@ void Form2::MSFlexGrid1_Click(int row)
 
 void Form2::selectRow(int row)
 {
-    Text1->setText(weights->dateText(row));
-    Text2->setText(weights->weightText(row));
+    setBoxText(Text1, weights->dateText(row));
+    setBoxText(Text2, weights->weightText(row));
     weights->setMarkedRow(row);
     selectedRow = row;
     Text2->setFocus();
