@@ -138,6 +138,19 @@ TEST_F(Form2SettingsTest, ANewDeadlineMustLieAWeekAhead)
     EXPECT_EQ(finish(), QString());
 }
 
+// Declared at 21:05:09 eight calendar days ago, the week ahead still starts at day 15.
+TEST_F(Form2SettingsTest, TheWeekAheadCountsCalendarDaysWhateverTheTimeOfTheDeclaration)
+{
+    fake.now = QDateTime(QDate(2008, 9, 20), QTime(9, 0));
+    StoredDiet diet;
+    diet.declared = "#2008-09-12 21:05:09#";
+    open(diet, {"#2008-10-01#,78", "#2008-09-12#,80"});
+    tickDeadline(u"14"_s);
+    EXPECT_EQ(finish(), weekMessage);
+    tickDeadline(u"15"_s);
+    EXPECT_EQ(finish(), QString());
+}
+
 TEST_F(Form2SettingsTest, AnUnchangedDeadlineIsNotExaminedAgain)
 {
     fake.now = QDateTime(QDate(2008, 10, 8), QTime(9, 0)); // 26 days after the declaration

@@ -343,8 +343,8 @@ bool Form2::finishChecksPass()
     if (!days || *days > 9000)
         return refuse(u"有効範囲内にある半角数字を期限に入れてください"_s);
     // A new or changed deadline must fall on today + 7 days or later; an unchanged one passes.
-    const int elapsed =
-        wholeDaysBetween(declarationDate(), serialFromDate(platform().now().date()));
+    // The days are calendar days, also when the declaration carries the time it was made.
+    const int elapsed = calendarDaysBetween(declarationDate(), platform().now().date());
     const bool newOrChanged = deadlineDays() == 0 || *days != deadlineDays();
     if (newOrChanged && *days < elapsed + 7)
         return refuse(
