@@ -14,14 +14,22 @@
 #   7. a logout or kill saves as the close box would while the main screen shows, nothing otherwise;
 #   8. the colour dialog speaks Japanese and nothing is written outside tolmidata;
 #   9. a damaged yourdata.csv is kept aside and replaced by the default file, with no runtime folder;
-#  10. the weight chart opens from a chick and from the menu in place, copies a picture, writes nothing.
+#  10. the weight chart opens from a chick and from the menu in place, copies a picture, writes nothing;
+#  11. a yourdata.csv its user may not read, and a named pipe in its place, are left alone with a word;
+#  12. odd bytes in the web address keep the diet and come back unchanged;
+#  13. a NUL in one log line costs that line alone, through the exit save;
+#  14. every save flushes the folder after its rename, and what a save killed at its rename left
+#      behind is gone after the next start;
+#  15. values longer than their boxes (a 32767-day deadline, a 350-character address, a 120-character
+#      title) survive an open and a save;
+#  16. the chart of a diet of 1e17 kg opens and returns.
 # Usage: run.sh PATH-TO-tolmishiki. Every process it starts is ended by its id when it exits.
 set -euo pipefail
 
 [ $# -eq 1 ] || { echo "usage: $0 PATH-TO-tolmishiki" >&2; exit 2; }
 program=$(realpath "$1")
 
-for tool in Xvfb openbox xdotool xclip xwininfo xprop wmctrl sha256sum iconv; do
+for tool in Xvfb openbox xdotool xclip xwininfo xprop wmctrl sha256sum iconv strace; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps)" >&2; exit 1; }
 done
 
@@ -482,3 +490,179 @@ expect_at "$main" 240 170 "the main screen after the chart's close box"
 wmctrl -i -c "$main"
 expect_ended "$chart_pid" "the program after the chart"
 echo "ok: the chart opened from a chick and the menu in place, copied a picture with its forecast and wrote nothing"
+
+# The nine settings lines of the road's diet with line 6 and line 9 as given.
+diet_header() {
+    diet_file | head -n 9 | LC_ALL=C sed "6s|.*|$1\r|; 9s|.*|$2\r|"
+}
+
+# Dismisses the one message box of the program and checks what is left.
+dismiss_message() {
+    timeout 10 xdotool windowactivate --sync "$(window '^TolmiShiki$')" key Return
+}
+
+# 11. A whole, valid yourdata.csv that its user may not read (root's, 0600, after a run under sudo)
+# and a named pipe named yourdata.csv are left exactly as they are: a message, then the program ends
+# without the first-run pages and without writing anything. Run as root, the user is nobody.
+locked=$work/locked
+mkdir -p "$locked/tolmidata"
+diet_file >"$locked/tolmidata/yourdata.csv"
+chmod 600 "$locked/tolmidata/yourdata.csv"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    chmod o+x "$work"
+    mkdir -m 700 "$work/nobody-home" "$work/nobody-runtime"
+    chown nobody "$locked" "$locked/tolmidata" "$work/nobody-home" "$work/nobody-runtime"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups
+        env "HOME=$work/nobody-home" "XDG_RUNTIME_DIR=$work/nobody-runtime")
+else
+    chmod 000 "$locked/tolmidata/yourdata.csv"
+fi
+looked=$(stat -c '%s %Y %a %U' "$locked/tolmidata/yourdata.csv")
+(cd "$locked" && exec "${as_user[@]}" "$program") >>"$work/program.log" 2>&1 &
+pid=$!
+started+=("$pid")
+dismiss_message
+expect_ended "$pid" "the program that may not read yourdata.csv"
+[ "$(stat -c '%s %Y %a %U' "$locked/tolmidata/yourdata.csv")" = "$looked" ] ||
+    fail "the unreadable yourdata.csv was touched"
+[ "$(ls "$locked/tolmidata")" = yourdata.csv ] || fail "written beside it: $(ls "$locked/tolmidata")"
+pipe=$work/pipe
+mkdir -p "$pipe/tolmidata"
+mkfifo "$pipe/tolmidata/yourdata.csv"
+start_program "$pipe"
+dismiss_message
+expect_ended "$pid" "the program with a named pipe for yourdata.csv"
+[ -p "$pipe/tolmidata/yourdata.csv" ] && [ "$(ls "$pipe/tolmidata")" = yourdata.csv ] ||
+    fail "the named pipe was replaced or something written beside it"
+echo "ok: an unreadable yourdata.csv and a named pipe were left alone with a message"
+
+# 12. A byte pair the Windows code page leaves unassigned (0x85 0x40) in the web address: the diet
+# and the main screen stay, and the exit save writes the same bytes back.
+odd=$work/odd
+mkdir -p "$odd/tolmidata"
+{
+    diet_header $'1500,"www.\x85\x40.jp"' '0,#2020-01-02#'
+    diet_file | tail -n 2
+} >"$odd/tolmidata/yourdata.csv"
+start_program "$odd"
+odd_pid=$pid
+wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+expect_ended "$odd_pid" "the program with odd bytes in the web address"
+[ "$(LC_ALL=C sed -n 6p "$odd/tolmidata/yourdata.csv")" = $'1500,"www.\x85\x40.jp"\r' ] ||
+    fail "the web address came back as \"$(line "$odd/tolmidata/yourdata.csv" 6 | od -c | head -n 2)\""
+[ "$(ls "$odd/tolmidata")" = "$(printf 'customdata.csv\nyourdata.csv')" ] || fail "the file was kept aside"
+echo "ok: odd bytes in the web address kept the diet and came back unchanged"
+
+# 13. A NUL in the weight of one log line: that line alone is lost. The user is told, the main screen
+# shows the true newest weighing (76 kg, not the start weight), and the exit save keeps every other
+# entry and the declaration entry.
+nul=$work/nul
+mkdir -p "$nul/tolmidata"
+{
+    diet_file | head -n 9
+    printf '#2020-01-08#,76\r\n#2020-01-06#,7\0008\r\n#2020-01-05#,79.5\r\n#2020-01-01#,80\r\n'
+} >"$nul/tolmidata/yourdata.csv"
+cp "$nul/tolmidata/yourdata.csv" "$work/nul-original"
+start_program "$nul"
+nul_pid=$pid
+dismiss_message
+main=$(window '^ トルミ式 - zunoko$')
+click "$main" 120 3000 975 255 # コピー
+wait_until 20 "the copied text" clipboard_filled
+[[ $(line "$copied" 2) == "現在： 76.0 kg ("* ]] || fail "the main screen shows \"$(line "$copied" 2)\""
+wmctrl -i -c "$main"
+expect_ended "$nul_pid" "the program with a NUL in a log line"
+[ "$(tail -n 3 "$nul/tolmidata/yourdata.csv" | tr -d '\r')" = \
+    "$(printf '#2020-01-08#,76\n#2020-01-05#,79.5\n#2020-01-01#,80')" ] ||
+    fail "the exit save wrote: $(tail -n 4 "$nul/tolmidata/yourdata.csv")"
+kept=("$nul"/tolmidata/yourdata.csv.unreadable-*)
+[ ${#kept[@]} -eq 1 ] && cmp -s "${kept[0]}" "$work/nul-original" || fail "no whole copy of the original"
+echo "ok: a NUL in one log line cost that line alone, through the exit save"
+
+# 14. Every rename of a save is followed by a flush of the folder (fsync), so that a power cut
+# cannot bring the old file back. A save killed at its rename leaves its temporary file behind
+# (yourdata.csv and six letters); the next start removes it and nothing else.
+flushed=$work/flushed
+mkdir -p "$flushed/tolmidata"
+diet_file >"$flushed/tolmidata/yourdata.csv"
+touch "$flushed/tolmidata/yourdata.csv.bak"
+# With -y each descriptor is shown with its path, so the folder's flushes can be told apart.
+trace=(strace -f -qq -y -o "$work/strace.log" -e trace=rename,renameat,renameat2,fsync)
+(cd "$flushed" && exec "${trace[@]}" "$program") >>"$work/program.log" 2>&1 &
+pid=$!
+started+=("$pid")
+wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+expect_ended "$pid" "the program under strace"
+renames=$(grep -cE 'rename(at2?)?\(.*tolmidata/.* = 0$' "$work/strace.log") || true
+unflushed=$(grep -E 'rename(at2?)?\(.*tolmidata/.* = 0$|fsync\([0-9]+<[^>]*/tolmidata>\) += 0$' "$work/strace.log" |
+    awk '/rename/ {if (open) n++; open = 1} /fsync/ {open = 0} END {print n + open}')
+[ "$renames" -ge 1 ] && [ "$unflushed" -eq 0 ] ||
+    fail "$unflushed of $renames renames were not followed by a flush: $(cat "$work/strace.log")"
+# The program renames nothing but its saves, so the first rename is the exit save's. strace ends
+# itself with the signal that killed the program; the subshell around it does not.
+(cd "$flushed" && strace -f -qq -o /dev/null -e trace=rename,renameat,renameat2 \
+    -e inject=rename,renameat,renameat2:signal=KILL "$program" || true) >>"$work/program.log" 2>&1 &
+pid=$!
+started+=("$pid")
+wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+expect_ended "$pid" "the save killed at its rename"
+leftovers=("$flushed"/tolmidata/yourdata.csv.??????)
+[ ${#leftovers[@]} -eq 1 ] && [ -f "${leftovers[0]}" ] || fail "the killed save left no temporary file"
+start_program "$flushed"
+flushed_pid=$pid
+main=$(window '^ トルミ式 - zunoko$')
+[ ! -e "${leftovers[0]}" ] || fail "the next start kept ${leftovers[0]}"
+[ -e "$flushed/tolmidata/yourdata.csv.bak" ] || fail "the next start removed yourdata.csv.bak"
+wmctrl -i -c "$main"
+expect_ended "$flushed_pid" "the program after the killed save"
+echo "ok: $renames renames were each followed by a flush; a killed save's leftover went at the next start"
+
+# 15. Values longer than the boxes let the user type survive an open and a save: a 32767-day
+# deadline and a 350-character web address through the exit save, a 120-character copy title
+# through the copy customisation's save.
+long=$work/long
+mkdir -p "$long/tolmidata"
+address=$(printf 'a%.0s' {1..350})
+{
+    diet_header "1500,\"$address\"" '32767,#2020-01-02#'
+    diet_file | tail -n 2
+} >"$long/tolmidata/yourdata.csv"
+{
+    printf '0,"%s"\r\n' "$(printf '長%.0s' {1..120})"
+    for n in {2..20}; do printf '0,"title %d"\r\n' "$n"; done
+} | iconv -f UTF-8 -t CP932 >"$long/tolmidata/customdata.csv"
+cp "$long/tolmidata/customdata.csv" "$work/long-template"
+start_program "$long"
+long_pid=$pid
+wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+expect_ended "$long_pid" "the program with long values"
+[ "$(line "$long/tolmidata/yourdata.csv" 9)" = "32767,#2020-01-02#" ] ||
+    fail "the deadline came back as \"$(line "$long/tolmidata/yourdata.csv" 9)\""
+[ "$(line "$long/tolmidata/yourdata.csv" 6)" = "1500,\"$address\"" ] || fail "the web address was cut"
+sed -i '9s/^32767,/0,/' "$long/tolmidata/yourdata.csv" # without a deadline the settings screen finishes
+start_program "$long"
+long_pid=$pid
+click "$(window '^ トルミ式 - zunoko$')" 4560 3000 975 255 # 入力
+click "$(window '^ 設定画面 - zunoko')" 2200 3000 1095 255 # コピー変更
+click "$(window '^ コピーのカスタマイズ - zunoko$')" 120 2880 2655 350 # 保存して終了
+click "$(window '^ 設定画面 - zunoko')" 50 2580 2110 375 # 設定を終了する
+wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+expect_ended "$long_pid" "the program after the copy customisation"
+cmp -s "$long/tolmidata/customdata.csv" "$work/long-template" || fail "the 120-character title was cut"
+echo "ok: a 32767-day deadline, a 350-character address and a 120-character title survived"
+
+# 16. A spreadsheet's slip makes every weight 1e17 kg: the weight chart still opens and returns.
+huge=$work/huge
+mkdir -p "$huge/tolmidata"
+{
+    diet_file | head -n 9 | sed '1s/.*/1,100000000000000000\r/; 2s/.*/0,99999999999999984\r/'
+    printf '#2020-01-05#,100000000000000000\r\n#2020-01-01#,100000000000000000\r\n'
+} >"$huge/tolmidata/yourdata.csv"
+start_program "$huge"
+huge_pid=$pid
+click "$(window '^ トルミ式 - zunoko$')" 5040 1520 450 435 # a chick
+click "$(window '^ 体重グラフ - zunoko$')" 4560 3000 975 255 # 戻る
+wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+expect_ended "$huge_pid" "the program after the chart of 1e17 kg"
+echo "ok: the chart of a 1e17 kg diet opened and returned"
