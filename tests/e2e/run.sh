@@ -16,12 +16,11 @@
 #   9. a damaged yourdata.csv is kept aside and replaced by the default file, with no runtime folder;
 #  10. the weight chart opens from a chick and from the menu in place, copies a picture, writes nothing;
 #  11. a yourdata.csv its user may not read, and a named pipe in its place, are left alone with a word;
-#  12. odd bytes in the web address keep the diet and come back unchanged;
+#  12. odd bytes, a 350-character address and a 32767-day deadline survive an open and a save;
 #  13. a NUL in one log line costs that line alone, through the exit save;
-#  14. every save flushes the folder after its rename, and what a save killed at its rename left
-#      behind is gone after the next start;
-#  15. values longer than their boxes (a 32767-day deadline, a 350-character address, a 120-character
-#      title) survive an open and a save;
+#  14. every save flushes the folder after its rename, and a save killed at its rename leaves
+#      nothing behind after the next start;
+#  15. a 120-character copy title survives the copy customisation's save;
 #  16. the chart of a diet of 1e17 kg opens and returns.
 # Usage: run.sh PATH-TO-tolmishiki. Every process it starts is ended by its id when it exits.
 set -euo pipefail
@@ -491,72 +490,77 @@ wmctrl -i -c "$main"
 expect_ended "$chart_pid" "the program after the chart"
 echo "ok: the chart opened from a chick and the menu in place, copied a picture with its forecast and wrote nothing"
 
-# The nine settings lines of the road's diet with line 6 and line 9 as given.
+# The nine settings lines of the road's diet with lines 6 and 9 as given.
 diet_header() {
     diet_file | head -n 9 | LC_ALL=C sed "6s|.*|$1\r|; 9s|.*|$2\r|"
 }
 
-# Dismisses the one message box of the program and checks what is left.
 dismiss_message() {
     timeout 10 xdotool windowactivate --sync "$(window '^TolmiShiki$')" key Return
 }
 
-# 11. A whole, valid yourdata.csv that its user may not read (root's, 0600, after a run under sudo)
-# and a named pipe named yourdata.csv are left exactly as they are: a message, then the program ends
-# without the first-run pages and without writing anything. Run as root, the user is nobody.
+# Starts the program in $1 (with the rest before it, such as strace) and closes its main screen.
+open_and_close() {
+    local folder=$1
+    shift
+    (cd "$folder" && "$@" "$program" || true) >>"$work/program.log" 2>&1 &
+    started+=($!)
+    wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+    expect_ended "$!" "the program in $folder"
+}
+
+# 11. A valid yourdata.csv its user may not read (root's, 0600, after a run under sudo; run as root,
+# the user is nobody) and a named pipe in its place are left as they are: a message, then the
+# program ends without the first-run pages and without writing anything.
 locked=$work/locked
-mkdir -p "$locked/tolmidata"
+mkdir -p "$locked/tolmidata" "$work/pipe/tolmidata"
 diet_file >"$locked/tolmidata/yourdata.csv"
 chmod 600 "$locked/tolmidata/yourdata.csv"
+mkfifo "$work/pipe/tolmidata/yourdata.csv"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
     chmod o+x "$work"
-    mkdir -m 700 "$work/nobody-home" "$work/nobody-runtime"
-    chown nobody "$locked" "$locked/tolmidata" "$work/nobody-home" "$work/nobody-runtime"
-    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups
-        env "HOME=$work/nobody-home" "XDG_RUNTIME_DIR=$work/nobody-runtime")
+    mkdir -m 700 "$work/nobody-home"
+    chown nobody "$locked" "$locked/tolmidata" "$work/nobody-home"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups env "HOME=$work/nobody-home"
+        "XDG_RUNTIME_DIR=$work/nobody-home")
 else
     chmod 000 "$locked/tolmidata/yourdata.csv"
 fi
 looked=$(stat -c '%s %Y %a %U' "$locked/tolmidata/yourdata.csv")
-(cd "$locked" && exec "${as_user[@]}" "$program") >>"$work/program.log" 2>&1 &
-pid=$!
-started+=("$pid")
-dismiss_message
-expect_ended "$pid" "the program that may not read yourdata.csv"
-[ "$(stat -c '%s %Y %a %U' "$locked/tolmidata/yourdata.csv")" = "$looked" ] ||
-    fail "the unreadable yourdata.csv was touched"
-[ "$(ls "$locked/tolmidata")" = yourdata.csv ] || fail "written beside it: $(ls "$locked/tolmidata")"
-pipe=$work/pipe
-mkdir -p "$pipe/tolmidata"
-mkfifo "$pipe/tolmidata/yourdata.csv"
-start_program "$pipe"
-dismiss_message
-expect_ended "$pid" "the program with a named pipe for yourdata.csv"
-[ -p "$pipe/tolmidata/yourdata.csv" ] && [ "$(ls "$pipe/tolmidata")" = yourdata.csv ] ||
-    fail "the named pipe was replaced or something written beside it"
+for folder in "$locked" "$work/pipe"; do
+    (cd "$folder" && exec "${as_user[@]}" "$program") >>"$work/program.log" 2>&1 &
+    started+=($!)
+    dismiss_message
+    expect_ended "$!" "the program that cannot open $folder/tolmidata/yourdata.csv"
+    [ "$(ls "$folder/tolmidata")" = yourdata.csv ] || fail "written in $folder: $(ls "$folder/tolmidata")"
+    as_user=()
+done
+[ "$(stat -c '%s %Y %a %U' "$locked/tolmidata/yourdata.csv")" = "$looked" ] || fail "the file was touched"
+[ -p "$work/pipe/tolmidata/yourdata.csv" ] || fail "the named pipe was replaced"
 echo "ok: an unreadable yourdata.csv and a named pipe were left alone with a message"
 
-# 12. A byte pair the Windows code page leaves unassigned (0x85 0x40) in the web address: the diet
-# and the main screen stay, and the exit save writes the same bytes back.
-odd=$work/odd
-mkdir -p "$odd/tolmidata"
+# 12. Values the boxes could not hold or show: a 350-character web address ending in a byte pair
+# the Windows code page leaves unassigned (0x85 0x40) and a 32767-day deadline. The diet opens on
+# the main screen and the exit save writes them back byte for byte.
+long=$work/long
+mkdir -p "$long/tolmidata"
+address=$(printf 'a%.0s' {1..350})$'\x85\x40'
 {
-    diet_header $'1500,"www.\x85\x40.jp"' '0,#2020-01-02#'
+    diet_header "1500,\"$address\"" '32767,#2020-01-02#'
     diet_file | tail -n 2
-} >"$odd/tolmidata/yourdata.csv"
-start_program "$odd"
-odd_pid=$pid
-wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
-expect_ended "$odd_pid" "the program with odd bytes in the web address"
-[ "$(LC_ALL=C sed -n 6p "$odd/tolmidata/yourdata.csv")" = $'1500,"www.\x85\x40.jp"\r' ] ||
-    fail "the web address came back as \"$(line "$odd/tolmidata/yourdata.csv" 6 | od -c | head -n 2)\""
-[ "$(ls "$odd/tolmidata")" = "$(printf 'customdata.csv\nyourdata.csv')" ] || fail "the file was kept aside"
-echo "ok: odd bytes in the web address kept the diet and came back unchanged"
+} >"$long/tolmidata/yourdata.csv"
+cp "$long/tolmidata/yourdata.csv" "$work/long-original"
+open_and_close "$long"
+for n in 6 9; do
+    cmp -s <(sed -n ${n}p "$long/tolmidata/yourdata.csv") <(sed -n ${n}p "$work/long-original") ||
+        fail "line $n came back as \"$(line "$long/tolmidata/yourdata.csv" $n | head -c 80)…\""
+done
+[ "$(ls "$long/tolmidata")" = "$(printf 'customdata.csv\nyourdata.csv')" ] || fail "the file was kept aside"
+echo "ok: odd bytes, a 350-character address and a 32767-day deadline survived an open and a save"
 
-# 13. A NUL in the weight of one log line: that line alone is lost. The user is told, the main screen
-# shows the true newest weighing (76 kg, not the start weight), and the exit save keeps every other
-# entry and the declaration entry.
+# 13. A NUL in the weight of one log line costs that line alone: the user is told, the main screen
+# shows the true newest weighing (76 kg, not the start weight), and the exit save keeps the others.
 nul=$work/nul
 mkdir -p "$nul/tolmidata"
 {
@@ -580,86 +584,53 @@ kept=("$nul"/tolmidata/yourdata.csv.unreadable-*)
 [ ${#kept[@]} -eq 1 ] && cmp -s "${kept[0]}" "$work/nul-original" || fail "no whole copy of the original"
 echo "ok: a NUL in one log line cost that line alone, through the exit save"
 
-# 14. Every rename of a save is followed by a flush of the folder (fsync), so that a power cut
-# cannot bring the old file back. A save killed at its rename leaves its temporary file behind
-# (yourdata.csv and six letters); the next start removes it and nothing else.
+# 14. Every rename of a save is followed by a flush of the folder (strace -y shows descriptors with
+# their paths). A save killed at its rename leaves its temporary file behind (yourdata.csv and six
+# letters); the next start removes it and nothing else. The program renames nothing but its saves.
 flushed=$work/flushed
 mkdir -p "$flushed/tolmidata"
 diet_file >"$flushed/tolmidata/yourdata.csv"
 touch "$flushed/tolmidata/yourdata.csv.bak"
-# With -y each descriptor is shown with its path, so the folder's flushes can be told apart.
-trace=(strace -f -qq -y -o "$work/strace.log" -e trace=rename,renameat,renameat2,fsync)
-(cd "$flushed" && exec "${trace[@]}" "$program") >>"$work/program.log" 2>&1 &
-pid=$!
-started+=("$pid")
-wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
-expect_ended "$pid" "the program under strace"
+open_and_close "$flushed" strace -f -qq -y -o "$work/strace.log" -e trace=rename,renameat,renameat2,fsync
 renames=$(grep -cE 'rename(at2?)?\(.*tolmidata/.* = 0$' "$work/strace.log") || true
-unflushed=$(grep -E 'rename(at2?)?\(.*tolmidata/.* = 0$|fsync\([0-9]+<[^>]*/tolmidata>\) += 0$' "$work/strace.log" |
-    awk '/rename/ {if (open) n++; open = 1} /fsync/ {open = 0} END {print n + open}')
+unflushed=$(grep -E 'rename(at2?)?\(.*tolmidata/.* = 0$|fsync\([0-9]+<[^>]*/tolmidata>\) += 0$' \
+    "$work/strace.log" | awk '/rename/ {if (open) n++; open = 1} /fsync/ {open = 0} END {print n + open}')
 [ "$renames" -ge 1 ] && [ "$unflushed" -eq 0 ] ||
     fail "$unflushed of $renames renames were not followed by a flush: $(cat "$work/strace.log")"
-# The program renames nothing but its saves, so the first rename is the exit save's. strace ends
-# itself with the signal that killed the program; the subshell around it does not.
-(cd "$flushed" && strace -f -qq -o /dev/null -e trace=rename,renameat,renameat2 \
-    -e inject=rename,renameat,renameat2:signal=KILL "$program" || true) >>"$work/program.log" 2>&1 &
-pid=$!
-started+=("$pid")
-wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
-expect_ended "$pid" "the save killed at its rename"
+open_and_close "$flushed" strace -f -qq -o /dev/null -e trace=rename,renameat,renameat2 \
+    -e inject=rename,renameat,renameat2:signal=KILL
 leftovers=("$flushed"/tolmidata/yourdata.csv.??????)
 [ ${#leftovers[@]} -eq 1 ] && [ -f "${leftovers[0]}" ] || fail "the killed save left no temporary file"
-start_program "$flushed"
-flushed_pid=$pid
-main=$(window '^ トルミ式 - zunoko$')
-[ ! -e "${leftovers[0]}" ] || fail "the next start kept ${leftovers[0]}"
-[ -e "$flushed/tolmidata/yourdata.csv.bak" ] || fail "the next start removed yourdata.csv.bak"
-wmctrl -i -c "$main"
-expect_ended "$flushed_pid" "the program after the killed save"
+open_and_close "$flushed"
+[ ! -e "${leftovers[0]}" ] && [ -e "$flushed/tolmidata/yourdata.csv.bak" ] ||
+    fail "the next start left $(ls "$flushed/tolmidata")"
 echo "ok: $renames renames were each followed by a flush; a killed save's leftover went at the next start"
 
-# 15. Values longer than the boxes let the user type survive an open and a save: a 32767-day
-# deadline and a 350-character web address through the exit save, a 120-character copy title
-# through the copy customisation's save.
-long=$work/long
-mkdir -p "$long/tolmidata"
-address=$(printf 'a%.0s' {1..350})
-{
-    diet_header "1500,\"$address\"" '32767,#2020-01-02#'
-    diet_file | tail -n 2
-} >"$long/tolmidata/yourdata.csv"
+# 15. A 120-character copy title survives the copy customisation's save without a change.
+mkdir -p "$work/title/tolmidata"
+diet_file >"$work/title/tolmidata/yourdata.csv"
 {
     printf '0,"%s"\r\n' "$(printf '長%.0s' {1..120})"
     for n in {2..20}; do printf '0,"title %d"\r\n' "$n"; done
-} | iconv -f UTF-8 -t CP932 >"$long/tolmidata/customdata.csv"
-cp "$long/tolmidata/customdata.csv" "$work/long-template"
-start_program "$long"
-long_pid=$pid
-wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
-expect_ended "$long_pid" "the program with long values"
-[ "$(line "$long/tolmidata/yourdata.csv" 9)" = "32767,#2020-01-02#" ] ||
-    fail "the deadline came back as \"$(line "$long/tolmidata/yourdata.csv" 9)\""
-[ "$(line "$long/tolmidata/yourdata.csv" 6)" = "1500,\"$address\"" ] || fail "the web address was cut"
-sed -i '9s/^32767,/0,/' "$long/tolmidata/yourdata.csv" # without a deadline the settings screen finishes
-start_program "$long"
-long_pid=$pid
+} | iconv -f UTF-8 -t CP932 | tee "$work/title-original" >"$work/title/tolmidata/customdata.csv"
+start_program "$work/title"
+title_pid=$pid
 click "$(window '^ トルミ式 - zunoko$')" 4560 3000 975 255 # 入力
 click "$(window '^ 設定画面 - zunoko')" 2200 3000 1095 255 # コピー変更
 click "$(window '^ コピーのカスタマイズ - zunoko$')" 120 2880 2655 350 # 保存して終了
 click "$(window '^ 設定画面 - zunoko')" 50 2580 2110 375 # 設定を終了する
 wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
-expect_ended "$long_pid" "the program after the copy customisation"
-cmp -s "$long/tolmidata/customdata.csv" "$work/long-template" || fail "the 120-character title was cut"
-echo "ok: a 32767-day deadline, a 350-character address and a 120-character title survived"
+expect_ended "$title_pid" "the program after the copy customisation"
+cmp -s "$work/title/tolmidata/customdata.csv" "$work/title-original" || fail "the long title was cut"
+echo "ok: a 120-character title survived the copy customisation's save"
 
 # 16. A spreadsheet's slip makes every weight 1e17 kg: the weight chart still opens and returns.
-huge=$work/huge
-mkdir -p "$huge/tolmidata"
+mkdir -p "$work/huge/tolmidata"
 {
     diet_file | head -n 9 | sed '1s/.*/1,100000000000000000\r/; 2s/.*/0,99999999999999984\r/'
     printf '#2020-01-05#,100000000000000000\r\n#2020-01-01#,100000000000000000\r\n'
-} >"$huge/tolmidata/yourdata.csv"
-start_program "$huge"
+} >"$work/huge/tolmidata/yourdata.csv"
+start_program "$work/huge"
 huge_pid=$pid
 click "$(window '^ トルミ式 - zunoko$')" 5040 1520 450 435 # a chick
 click "$(window '^ 体重グラフ - zunoko$')" 4560 3000 975 255 # 戻る

@@ -11,12 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <functional>
-#include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -116,92 +111,4 @@ TEST_F(Launch, TheDeadlineDayItselfStillOpensTheMainScreen)
     startProgram();
     EXPECT_EQ(visibleScreen<Form9>(), nullptr);
     EXPECT_TRUE(form1().isVisible());
-}
-
-namespace {
-
-QStringList namesBelow(const QString &folder)
-{
-    QStringList names;
-    QDirIterator it(folder, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        names << it.next();
-    names.sort();
-    return names;
-}
-
-} // namespace
-
-// Data that is there but cannot be used ends start-up with one message naming the place and the
-// system's reason, before any window opens and with nothing written.
-TEST_F(Launch, DataThatCannotBeUsedEndsStartUpWithoutWritingAnything)
-{
-    struct Case
-    {
-        const char *what;
-        QString reason;
-        std::function<void(const QString &workingFolder)> arrange, undo;
-    };
-    const bool root = geteuid() == 0;
-    std::vector<Case> cases = {
-        {"a file where the data folder belongs",
-         u"途中にフォルダではないものがあります"_s,
-         [](const QString &at) { QFile(at + u"/tolmidata"_s).open(QIODevice::WriteOnly); },
-         {}},
-        {"a named pipe for yourdata.csv",
-         u"普通のファイルではありません"_s,
-         [](const QString &at) {
-             QDir(at).mkdir(u"tolmidata"_s);
-             mkfifo(QFile::encodeName(at + u"/tolmidata/yourdata.csv"_s).constData(), 0600);
-         },
-         {}},
-        // Root writes anywhere, except on a file system mounted read-only.
-        {"a working folder that cannot be written",
-         root ? u"読み取り専用のディスクです"_s : u"作業フォルダに書き込む権限がありません"_s,
-         [root](const QString &at) {
-             if (root)
-                 mount("tmpfs", QFile::encodeName(at).constData(), "tmpfs", MS_RDONLY, "size=4k");
-             else
-                 QFile::setPermissions(at, QFile::ReadOwner | QFile::ExeOwner);
-         },
-         [root](const QString &at) {
-             if (root)
-                 umount2(QFile::encodeName(at).constData(), MNT_DETACH);
-             else
-                 QFile::setPermissions(at, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-         }},
-    };
-    if (!root) { // a folder that may be written and entered but not listed, as root lists all
-        cases.push_back({"a data folder that cannot be listed",
-                         u"フォルダの中身を読み取る権限がありません"_s,
-                         [](const QString &at) {
-                             QDir(at).mkdir(u"tolmidata"_s);
-                             ::chmod(QFile::encodeName(at + u"/tolmidata"_s).constData(), 0300);
-                         },
-                         [](const QString &at) {
-                             ::chmod(QFile::encodeName(at + u"/tolmidata"_s).constData(), 0700);
-                         }});
-    }
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        const Case &c = cases[i];
-        const QString at = directory.path() + u"/start"_s + QString::number(i);
-        ASSERT_TRUE(QDir().mkdir(at));
-        c.arrange(at);
-        const QStringList before = namesBelow(at);
-        QDir::setCurrent(at);
-        resetState();
-        const int terminations = fake.terminations;
-        startProgram();
-        if (c.undo)
-            c.undo(at);
-        const QStringList messages = fake.takeMessages();
-        ASSERT_EQ(messages.size(), 1) << c.what;
-        EXPECT_TRUE(messages[0].contains(c.reason)) << c.what << ": " << utf8(messages[0]);
-        EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(at + u"/tolmidata"_s)))
-            << c.what << ": " << utf8(messages[0]);
-        EXPECT_EQ(fake.terminations, terminations + 1) << c.what;
-        EXPECT_EQ(visibleWindowCount(), 0) << c.what;
-        EXPECT_EQ(namesBelow(at), before) << c.what;
-    }
 }

@@ -5,10 +5,12 @@
 #include "support/tolmitest.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
 #include <functional>
 #include <optional>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,6 +85,17 @@ protected:
 
     void startUp() { prepareDataAtStartup(directory.path(), startMoment); }
 
+    static QStringList namesBelow(const QString &folder)
+    {
+        QStringList names;
+        QDirIterator it(folder, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            names << it.next();
+        names.sort();
+        return names;
+    }
+
     QStringList keptFiles() const
     {
         return QDir(directory.path() + u"/tolmidata"_s)
@@ -148,41 +161,76 @@ TEST_F(DataFiles, UnreadableFilesAreKeptAsideBeforeTheDefaultsReplaceThem)
     EXPECT_EQ(readData(u"yourdata.csv.unreadable-20261209-081500-2"_s), "garbage");
 }
 
-// What stands in a data file's place but cannot be opened is left exactly as it is, with nothing
-// written anywhere: the diet in it is not to be taken for missing. A named pipe is not waited on.
-TEST_F(DataFiles, AFileThatCannotBeOpenedIsLeftAloneAndNothingIsWritten)
+// Data that is there but cannot be used is left exactly as it is, with nothing written anywhere:
+// the diet in it is not to be taken for missing. A named pipe is not waited on.
+TEST_F(DataFiles, DataThatCannotBeOpenedIsLeftAloneAndNothingIsWritten)
 {
-    writeData(u"customdata.csv"_s, "garbage");
-    std::vector<std::pair<const char *, std::function<void()>>> obstacles = {
-        {"a folder", [&] { QDir(directory.path()).mkpath(u"tolmidata/yourdata.csv/inside"_s); }},
-        {"a named pipe",
-         [&] { mkfifo(QFile::encodeName(dataPath(u"yourdata.csv"_s)).constData(), 0600); }},
-        {"a link to nothing",
-         [&] { QFile::link(dataPath(u"gone.csv"_s), dataPath(u"yourdata.csv"_s)); }},
-        {"too many open files", [&] { writeData(u"yourdata.csv"_s, declaredYourData); }},
+    const bool root = geteuid() == 0; // root reads and writes whatever the permissions say
+    const auto file = [](const QString &at) {
+        QDir(at).mkdir(u"tolmidata"_s);
+        QFile(at + u"/tolmidata/customdata.csv"_s).open(QIODevice::WriteOnly); // empty: damaged
+        return QFile::encodeName(at + u"/tolmidata/yourdata.csv"_s);
     };
-    if (geteuid() != 0) { // root reads whatever the permissions say
-        obstacles.push_back({"no permission to read", [&] {
-                                 writeData(u"yourdata.csv"_s, declaredYourData);
-                                 QFile::setPermissions(dataPath(u"yourdata.csv"_s), {});
-                             }});
+    const auto path = [](const QString &at, const QString &name = {}) {
+        return QFile::encodeName(at + name);
+    };
+    // What is put in place, then what is done and undone around the start-up only.
+    struct Case
+    {
+        const char *what;
+        QString reason;
+        std::function<void(const QString &)> arrange, block = [](auto &) {}, unblock = block;
+    };
+    std::vector<Case> cases = {
+        {"a named pipe", u"普通のファイルではありません"_s,
+         [&](const QString &at) { mkfifo(file(at).constData(), 0600); }},
+        {"too many open files", u"開いているファイルが多すぎます"_s,
+         [&](const QString &at) { QFile(file(at)).open(QIODevice::WriteOnly); },
+         [&](auto &) { openFilesLimit.emplace(); }, [&](auto &) { openFilesLimit.reset(); }},
+        {"tolmidata a plain file", u"途中にフォルダではないものがあります"_s,
+         [](const QString &at) { QFile(at + u"/tolmidata"_s).open(QIODevice::WriteOnly); }},
+    };
+    // Root writes anywhere but on a file system mounted read-only, where that may be mounted.
+    const auto readOnly = [&](const QString &at) {
+        return root ? mount("tmpfs", path(at), "tmpfs", MS_RDONLY, "size=4k") == 0
+                    : chmod(path(at), 0500) == 0;
+    };
+    const auto writable = [&](const QString &at) {
+        umount2(path(at), MNT_DETACH);
+        chmod(path(at), 0700);
+    };
+    if (readOnly(directory.path() + u"/tolmidata"_s)) {
+        writable(directory.path() + u"/tolmidata"_s);
+        cases.push_back(
+            {"a working folder that cannot be written",
+             root ? u"読み取り専用のディスクです"_s : u"作業フォルダに書き込む権限がありません"_s,
+             [](auto &) {}, readOnly, writable});
     }
-    for (const auto &[what, obstacle] : obstacles) {
-        QDir(dataPath(QString())).removeRecursively();
-        QDir(directory.path()).mkdir(u"tolmidata"_s);
-        writeData(u"customdata.csv"_s, "garbage");
-        obstacle();
-        const QStringList before = QDir(dataPath(QString())).entryList(QDir::AllEntries);
-        if (what == std::string_view("too many open files"))
-            openFilesLimit.emplace();
-        const StartupFiles files = prepareDataAtStartup(directory.path(), startMoment);
-        openFilesLimit.reset();
-        ASSERT_FALSE(files.unusable.empty()) << what;
-        EXPECT_EQ(files.unusable[0].path, yourDataPath()) << what;
-        EXPECT_FALSE(files.unusable[0].reason.isEmpty()) << what;
-        EXPECT_FALSE(files.unusable[0].remedy.isEmpty()) << what;
-        EXPECT_EQ(QDir(dataPath(QString())).entryList(QDir::AllEntries), before) << what;
-        EXPECT_EQ(readData(u"customdata.csv"_s), "garbage") << what << ": nothing is written";
+    if (!root) {
+        cases.push_back(
+            {"no permission to read", u"読み取りの権限がありません"_s, [&](const QString &at) {
+                 QFile(file(at)).open(QIODevice::WriteOnly);
+                 chmod(file(at).constData(), 0);
+             }});
+        cases.push_back({"a folder that may be entered but not listed",
+                         u"フォルダの中身を読み取る権限がありません"_s, file,
+                         [&](const QString &at) { chmod(path(at, u"/tolmidata"_s), 0300); },
+                         [&](const QString &at) { chmod(path(at, u"/tolmidata"_s), 0700); }});
+    }
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case &c = cases[i];
+        const QString at = directory.path() + u"/start"_s + QString::number(i);
+        ASSERT_TRUE(QDir().mkdir(at));
+        c.arrange(at);
+        const QStringList before = namesBelow(at);
+        c.block(at);
+        const StartupFiles files = prepareDataAtStartup(at, startMoment);
+        c.unblock(at);
+        ASSERT_FALSE(files.unusable.empty()) << c.what;
+        EXPECT_TRUE(files.unusable[0].path.startsWith(at + u"/tolmidata"_s)) << c.what;
+        EXPECT_TRUE(files.unusable[0].reason.contains(c.reason)) << c.what;
+        EXPECT_FALSE(files.unusable[0].remedy.isEmpty()) << c.what;
+        EXPECT_EQ(namesBelow(at), before) << c.what;
     }
 }
 
