@@ -281,14 +281,15 @@ QByteArray refusedTableRow(qsizetype row, QString *problem)
 
 namespace {
 
-// The line breaks the reader takes: CR LF, a lone LF and a lone CR.
+// Where the line from `from` ends: at the line break the reader takes, CR LF, a lone LF or a
+// lone CR, or at the end of the bytes.
 qsizetype lineEndAt(QByteArrayView bytes, qsizetype from)
 {
-    for (qsizetype i = from; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || bytes[i] == '\r')
-            return i;
-    }
-    return bytes.size();
+    const char *start = bytes.data() + from;
+    const auto *lineFeed = static_cast<const char *>(std::memchr(start, '\n', bytes.size() - from));
+    const qsizetype end = lineFeed ? lineFeed - bytes.data() : bytes.size();
+    const auto *carriageReturn = static_cast<const char *>(std::memchr(start, '\r', end - from));
+    return carriageReturn ? carriageReturn - bytes.data() : end;
 }
 
 qsizetype pastLineEnd(QByteArrayView bytes, qsizetype end)
@@ -333,14 +334,12 @@ LogReading readLog(QByteArrayView bytes, const std::function<void(const LogEntry
     while (start < bytes.size()) {
         const qsizetype end = lineEndAt(bytes, start);
         const QByteArrayView line = bytes.sliced(start, end - start);
-        if (!isBlankLine(line)) {
-            FieldReader fields(line);
-            LogEntry entry;
-            if (fields.readDate(entry.date) && fields.readReal(entry.weight) && fields.atEnd())
-                take(entry);
-            else
-                reading.skippedLines.push_back(lineNumber);
-        }
+        FieldReader fields(line);
+        LogEntry entry;
+        if (fields.readDate(entry.date) && fields.readReal(entry.weight) && fields.atEnd())
+            take(entry);
+        else if (!isBlankLine(line))
+            reading.skippedLines.push_back(lineNumber);
         start = pastLineEnd(bytes, end);
         ++lineNumber;
     }
