@@ -310,6 +310,21 @@ TEST_F(DataFiles, HandEditedTextsAreReadAsTheyStandAndSavedInAStorableForm)
     EXPECT_TRUE(readData(u"customdata.csv"_s).startsWith("0,\"say \x81\x68hi\x81\x68\"\r\n"));
 }
 
+// An editor saved the template as UTF-8, with a byte-order mark: the flags and every title are
+// kept, and a save writes the titles' bytes back as they were (without the mark).
+TEST_F(DataFiles, ATemplateSavedAsUtf8IsKeptAndSavedBackByteForByte)
+{
+    const QByteArray utf8 =
+        decodeCodePage(defaultCustomData()).replace(0, 1, u"1"_s).toUtf8(); // copyPhrase 1
+    writeData(u"customdata.csv"_s, "\xEF\xBB\xBF" + utf8);
+    startUp();
+    EXPECT_TRUE(keptFiles().isEmpty());
+    EXPECT_EQ(copyPhrase(), 1);
+    EXPECT_EQ(CopyTitles[7], u"abcdefghijk"_s);
+    ASSERT_TRUE(saveTemplateFile(nullptr));
+    EXPECT_EQ(readData(u"customdata.csv"_s).toHex(), utf8.toHex());
+}
+
 TEST_F(DataFiles, ATitleTheFileCannotHoldIsReportedAndNothingIsWritten)
 {
     writeData(u"customdata.csv"_s, defaultCustomData());
