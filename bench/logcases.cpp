@@ -18,7 +18,7 @@ void readOurs(benchmark::State &state)
     for (auto _ : state) {
         const LogFileContents contents = readLogFile(bytes);
         benchmark::DoNotOptimize(contents.entries.data());
-        if (contents.damaged || contents.entries.size() != std::size_t(entriesOf(state)))
+        if (contents.damaged() || contents.entries.size() != std::size_t(entriesOf(state)))
             state.SkipWithError("the reader did not read every entry");
     }
 }

@@ -11,8 +11,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <algorithm>
+#include <climits>
 
 namespace {
+
+constexpr char typingLimitProperty[] = "typingLimit";
 
 // Check boxes and option buttons react to a click anywhere in the area their screen gives them,
 // not only on the box and its caption.
@@ -70,6 +74,7 @@ QLineEdit *makeTextBox(QWidget *parent, const QString &name, TwipsRect at, int m
 {
     auto *box = placed(new QLineEdit(parent), name, at);
     box->setMaxLength(maxLength);
+    box->setProperty(typingLimitProperty, maxLength);
     if (centred)
         box->setAlignment(Qt::AlignCenter);
     return box;
@@ -80,6 +85,15 @@ QLineEdit *makeNumberBox(QWidget *parent, const QString &name, TwipsRect at, int
     QLineEdit *box = makeTextBox(parent, name, at, maxLength, true);
     box->setInputMethodHints(Qt::ImhPreferNumbers);
     return box;
+}
+
+void setBoxText(QLineEdit *box, const QString &text)
+{
+    const int length = static_cast<int>(std::min<qsizetype>(text.size(), INT_MAX));
+    // Raised before the text goes in, which would otherwise be cut at the limit.
+    box->setMaxLength(std::max(box->maxLength(), length));
+    box->setText(text);
+    box->setMaxLength(std::max(box->property(typingLimitProperty).toInt(), length));
 }
 
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, TwipsRect at)

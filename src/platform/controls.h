@@ -35,6 +35,10 @@ QLineEdit *makeTextBox(QWidget *parent, const QString &name, TwipsRect at, int m
 // A centred box for a number or a date: it asks the input method for numbers, without switching
 // the input method off.
 QLineEdit *makeNumberBox(QWidget *parent, const QString &name, TwipsRect at, int maxLength);
+// Puts a text the program holds into a box made by makeTextBox, whole: the box's typing limit
+// limits what the user types, never what the program puts in. A longer text is shown and saved as
+// it is, and the user may type until the box holds that many characters again.
+void setBoxText(QLineEdit *box, const QString &text);
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
 QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
 QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption,

@@ -8,7 +8,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -271,37 +279,196 @@ QByteArray refusedTableRow(qsizetype row, QString *problem)
     return {};
 }
 
-bool readLog(QByteArrayView bytes, const std::function<void(const LogEntry &)> &take)
+namespace {
+
+// Where the line from `from` ends: at the line break the reader takes, CR LF, a lone LF or a
+// lone CR, or at the end of the bytes.
+qsizetype lineEndAt(QByteArrayView bytes, qsizetype from)
 {
-    FieldReader reader(bytes);
-    if (!readSettingsHeader(reader))
-        return false;
-    while (!reader.atEnd()) {
-        LogEntry entry;
-        if (!reader.readDate(entry.date) || !reader.readReal(entry.weight))
-            return false;
-        take(entry);
+    const char *start = bytes.data() + from;
+    const auto *lineFeed = static_cast<const char *>(std::memchr(start, '\n', bytes.size() - from));
+    const qsizetype end = lineFeed ? lineFeed - bytes.data() : bytes.size();
+    const auto *carriageReturn = static_cast<const char *>(std::memchr(start, '\r', end - from));
+    return carriageReturn ? carriageReturn - bytes.data() : end;
+}
+
+qsizetype pastLineEnd(QByteArrayView bytes, qsizetype end)
+{
+    if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() &&
+        bytes[end + 1] == '\n')
+        return end + 2;
+    return end + 1;
+}
+
+// The number, from 1, of the line that holds the byte at `position`.
+qsizetype lineNumberAt(QByteArrayView bytes, qsizetype position)
+{
+    qsizetype line = 1;
+    for (qsizetype i = 0; i < position; i = pastLineEnd(bytes, i)) {
+        i = lineEndAt(bytes, i);
+        if (i >= position)
+            break;
+        ++line;
     }
-    return true;
+    return line;
+}
+
+bool isBlankLine(QByteArrayView line)
+{
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+} // namespace
+
+LogReading readLog(QByteArrayView bytes, const std::function<void(const LogEntry &)> &take)
+{
+    LogReading reading;
+    FieldReader header(bytes);
+    if (!readSettingsHeader(header))
+        return reading;
+    reading.headerRead = true;
+    // The log starts where the header's last field ended; whatever else stands on that line is
+    // read as a log line, and fails as one.
+    qsizetype start = header.position();
+    qsizetype lineNumber = lineNumberAt(bytes, start);
+    while (start < bytes.size()) {
+        const qsizetype end = lineEndAt(bytes, start);
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        FieldReader fields(line);
+        LogEntry entry;
+        if (fields.readDate(entry.date) && fields.readReal(entry.weight) && fields.atEnd())
+            take(entry);
+        else if (!isBlankLine(line))
+            reading.skippedLines.push_back(lineNumber);
+        start = pastLineEnd(bytes, end);
+        ++lineNumber;
+    }
+    return reading;
 }
 
 LogFileContents readLogFile(QByteArrayView bytes)
 {
     LogFileContents contents;
     contents.entries.reserve(bytes.size() / 19 + 1);
-    contents.damaged =
-        !readLog(bytes, [&](const LogEntry &entry) { contents.entries.push_back(entry); });
+    contents.reading =
+        readLog(bytes, [&](const LogEntry &entry) { contents.entries.push_back(entry); });
     return contents;
+}
+
+FileReading readDataFile(const QString &path, qsizetype atMost)
+{
+    FileReading reading;
+    const QByteArray name = QFile::encodeName(path);
+    const auto cannotOpen = [&](FileProblem problem) {
+        reading.outcome = FileReading::CannotOpen;
+        reading.problem = std::move(problem);
+        return reading;
+    };
+    // Looked at before it is opened, so that a named pipe or a device is never opened at all.
+    struct stat info
+    {
+    };
+    if (::stat(name.constData(), &info) != 0) {
+        const int error = errno;
+        struct stat link
+        {
+        };
+        if (error != ENOENT)
+            return cannotOpen(fileProblem(path, error, FileAction::Read));
+        if (::lstat(name.constData(), &link) == 0)
+            return cannotOpen(danglingLinkProblem(path));
+        return reading; // missing
+    }
+    if (!S_ISREG(info.st_mode))
+        return cannotOpen(notAPlainFileProblem(path, S_ISDIR(info.st_mode)));
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return cannotOpen(fileProblem(path, errno, FileAction::Read));
+    // Whatever was put in its place between the look and the opening is refused the same way.
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return cannotOpen(notAPlainFileProblem(path, S_ISDIR(info.st_mode)));
+    }
+    const qsizetype wanted = atMost < 0 ? std::numeric_limits<qsizetype>::max() : atMost;
+    QByteArray bytes(std::min<qsizetype>(wanted, info.st_size + 1), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < wanted) {
+        if (done == bytes.size()) // the file has grown since it was looked at
+            bytes.resize(std::min(wanted, bytes.size() * 2 + 4096));
+        const ssize_t got = ::read(fd, bytes.data() + done, std::size_t(bytes.size() - done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            return cannotOpen(fileProblem(path, error, FileAction::Read));
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    ::close(fd);
+    bytes.truncate(done);
+    reading.outcome = FileReading::Read;
+    reading.bytes = std::move(bytes);
+    return reading;
 }
 
 bool readFileBytes(const QString &path, QByteArray &bytes)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    FileReading reading = readDataFile(path);
+    if (reading.outcome != FileReading::Read)
         return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    bytes = std::move(reading.bytes);
+    return true;
 }
+
+namespace {
+
+FileCheck checkOf(const FileReading &reading, bool read)
+{
+    switch (reading.outcome) {
+    case FileReading::Read:
+        return {read ? FileCheck::Read : FileCheck::Damaged, {}};
+    case FileReading::Missing:
+        return {FileCheck::Missing, {}};
+    case FileReading::CannotOpen:
+        break;
+    }
+    return {FileCheck::CannotOpen, reading.problem};
+}
+
+// The rename of a save is an entry of its folder, and reaches the disk only when the folder is
+// flushed. A folder that cannot be opened or a file system that cannot flush one is no failure of
+// the save; an error while flushing is.
+bool flushFolderOf(const QString &path, QString *error)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    int result = 0;
+    while ((result = ::fsync(fd)) != 0 && errno == EINTR) {
+    }
+    const int flushError = errno;
+    ::close(fd);
+    if (result == 0 || flushError == EINVAL || flushError == EROFS)
+        return true;
+    if (error)
+        *error = QString::fromLocal8Bit(std::strerror(flushError));
+    return false;
+}
+
+QString keptName(const QString &path, const QDateTime &now)
+{
+    const QString stem = path + u".unreadable-"_s + now.toString(u"yyyyMMdd-hhmmss"_s);
+    QString kept = stem;
+    for (int n = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
+        kept = stem + u"-"_s + QString::number(n);
+    return kept;
+}
+
+} // namespace
 
 bool saveFile(const QString &path, const QByteArray &bytes, QString *error)
 {
@@ -320,60 +487,90 @@ bool saveFile(const QString &path, const QByteArray &bytes, QString *error)
         if (error)
             *error = file.errorString();
         file.cancelWriting();
+        return false;
     }
-    return ok;
+    return flushFolderOf(path, error);
 }
 
 QString keepUnreadableFile(const QString &path, const QDateTime &now)
 {
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return {};
-    const QString stem = path + u".unreadable-"_s + now.toString(u"yyyyMMdd-hhmmss"_s);
-    QString kept = stem;
-    for (int n = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
-        kept = stem + u"-"_s + QString::number(n);
+    const QString kept = keptName(path, now);
     return QDir().rename(path, kept) ? kept : QString();
 }
 
-bool readSettingsHeaderOf(const QString &path)
+QString keepCopyOf(const QString &path, const QByteArray &bytes, const QDateTime &now,
+                   QString *error)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return false;
-    // Up to the last line end, no field is cut: one that reads there reads the same in the file.
-    const QByteArray start = file.read(HeaderReadSize);
-    const qsizetype lineEnd = start.lastIndexOf('\n');
-    if (FieldReader lines(QByteArrayView(start).first(lineEnd + 1)); readSettingsHeader(lines))
-        return true;
-    const QByteArray bytes = start + file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    FieldReader whole(bytes);
-    return readSettingsHeader(whole);
+    const QString kept = keptName(path, now);
+    return saveFile(kept, bytes, error) ? kept : QString();
 }
 
-std::vector<FileWriteFailure> loadDataFilesWithRecovery(const QDateTime &now)
+void removeSaveLeftovers()
 {
-    std::vector<FileWriteFailure> failures;
+    // The temporary name of a save is the file's name, a point and six letters.
+    static const QRegularExpression leftover(u"^(yourdata|customdata)\\.csv\\.[A-Za-z]{6}$"_s);
+    QDir folder(dataDirectory());
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!leftover.match(name).hasMatch())
+            continue;
+        const QFileInfo info(folder.filePath(name));
+        if (info.isFile() && !info.isSymLink())
+            QFile::remove(info.filePath());
+    }
+}
+
+FileCheck readSettingsHeaderOf(const QString &path)
+{
+    const FileReading start = readDataFile(path, HeaderReadSize);
+    if (start.outcome != FileReading::Read)
+        return checkOf(start, false);
+    // Up to the last line end, no field is cut: one that reads there reads the same in the file.
+    const qsizetype lineEnd = start.bytes.lastIndexOf('\n');
+    if (FieldReader lines(QByteArrayView(start.bytes).first(lineEnd + 1));
+        readSettingsHeader(lines))
+        return checkOf(start, true);
+    if (start.bytes.size() < HeaderReadSize) {
+        FieldReader whole(start.bytes);
+        return checkOf(start, readSettingsHeader(whole));
+    }
+    const FileReading all = readDataFile(path);
+    FieldReader whole(all.bytes);
+    return checkOf(all, all.outcome == FileReading::Read && readSettingsHeader(whole));
+}
+
+FileCheck readTemplateOf(const QString &path)
+{
+    const FileReading file = readDataFile(path);
+    FieldReader reader(file.bytes);
+    return checkOf(file, file.outcome == FileReading::Read && readTemplate(reader));
+}
+
+StartupFiles loadDataFilesWithRecovery(const QDateTime &now)
+{
+    StartupFiles files;
+    const FileCheck yourData = readSettingsHeaderOf(yourDataPath());
+    const FileCheck customData = readTemplateOf(customDataPath());
+    for (const FileCheck *check : {&yourData, &customData}) {
+        if (check->state == FileCheck::CannotOpen)
+            files.unusable.push_back(check->problem);
+    }
+    if (!files.unusable.empty())
+        return files;
+
     QString error;
-    if (!readSettingsHeaderOf(yourDataPath())) {
+    if (yourData.state != FileCheck::Read) {
         keepUnreadableFile(yourDataPath(), now);
         if (!writeDefaultSettingsFile(now, &error))
-            failures.push_back({yourDataPath(), error});
+            files.unwritten.push_back({yourDataPath(), error, {}});
     }
-
-    QByteArray bytes;
-    bool readable = readFileBytes(customDataPath(), bytes);
-    if (readable) {
-        FieldReader reader(bytes);
-        readable = readTemplate(reader);
-    }
-    if (!readable) {
+    if (customData.state != FileCheck::Read) {
         keepUnreadableFile(customDataPath(), now);
         if (!writeDefaultTemplateFile(&error))
-            failures.push_back({customDataPath(), error});
+            files.unwritten.push_back({customDataPath(), error, {}});
     }
-    return failures;
+    return files;
 }
 
 bool writeDefaultSettingsFile(const QDateTime &now, QString *error)
@@ -411,5 +608,5 @@ bool writeNewDietFiles(QString *error)
 
 bool rereadSettingsHeader()
 {
-    return readSettingsHeaderOf(yourDataPath());
+    return readSettingsHeaderOf(yourDataPath()).state == FileCheck::Read;
 }

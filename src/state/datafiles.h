@@ -6,6 +6,7 @@
 // atomically and reports failure to its caller.
 
 #include "fieldcodec.h"
+#include "fileerrors.h"
 #include "state.h"
 
 #include <QAnyStringView>
@@ -96,48 +97,102 @@ QByteArray yourDataBytes(qsizetype rowCount, RowTexts &&rowTexts, QString *probl
     return yourDataBytesOf(writer, problem);
 }
 
-// The log as read by the settings screen: the header into the slots, then each entry handed to
-// `take` in file order until the end of the file, so that the entries go straight to where they
-// are kept. Returns false when the header or a record could not be read (the file is damaged);
-// the entries read before the damage have been handed over, and a damaged header leaves the slots
-// as they were.
-bool readLog(QByteArrayView bytes, const std::function<void(const LogEntry &)> &take);
+// The log as read by the settings screen: the header into the slots, then each log line's entry
+// handed to `take` in file order until the end of the file, so that the entries go straight to
+// where they are kept. A log line that does not hold exactly a date and a weight is skipped and
+// costs that line alone; blank lines are passed over. A damaged header leaves the slots as they
+// were and reads no entry.
+struct LogReading
+{
+    bool headerRead = false;
+    std::vector<qsizetype> skippedLines; // line numbers in the file, from 1
+    bool damaged() const { return !headerRead || !skippedLines.empty(); }
+};
+LogReading readLog(QByteArrayView bytes, const std::function<void(const LogEntry &)> &take);
 
 // The same, collected.
 struct LogFileContents
 {
     std::vector<LogEntry> entries;
-    bool damaged = false;
+    LogReading reading;
+    bool damaged() const { return reading.damaged(); }
 };
 LogFileContents readLogFile(QByteArrayView bytes);
 
-// The nine header lines of a yourdata.csv into the slots, all or nothing, read from the start of
-// the file (the whole file only when they do not stand in its first HeaderReadSize bytes), so
-// that a long log is not read for them. False when the file or its header cannot be read.
-inline constexpr qsizetype HeaderReadSize = 64 * 1024;
-bool readSettingsHeaderOf(const QString &path);
-
-// Whole-file access. Reading fails for a missing file, a directory and an unreadable one.
-bool readFileBytes(const QString &path, QByteArray &bytes);
-bool saveFile(const QString &path, const QByteArray &bytes, QString *error);
-
-// Renames an unreadable file (or whatever stands in its place) to
-// "<name>.unreadable-yyyyMMdd-hhmmss", never over an earlier one. Returns the new path, or an empty
-// text when nothing was there or the rename failed.
-QString keepUnreadableFile(const QString &path, const QDateTime &now);
-
-// A data file that could not be written, and the reason.
-struct FileWriteFailure
+// What reading a data file found: its bytes, no file at all, or a file that is there but cannot
+// be opened or read (no permission, too many open files, a folder, a named pipe or a device in its
+// place, a link to nothing, an I/O error), with the reason. Such a file is never replaced.
+struct FileReading
 {
-    QString path;
-    QString reason;
+    enum Outcome
+    {
+        Read,
+        Missing,
+        CannotOpen,
+    };
+    Outcome outcome = Missing;
+    QByteArray bytes;
+    FileProblem problem; // CannotOpen
+};
+// Reads at most `atMost` bytes (all when negative). Never waits: a named pipe is refused unopened.
+FileReading readDataFile(const QString &path, qsizetype atMost = -1);
+// The whole file; false for anything but a plain file read whole.
+bool readFileBytes(const QString &path, QByteArray &bytes);
+
+// What a reader of a whole data file made of it.
+struct FileCheck
+{
+    enum State
+    {
+        Read,       // its records are in the slots
+        Damaged,    // it was read but its content is not the file's format
+        Missing,    // there is no such file
+        CannotOpen, // it is there but cannot be opened or read: `problem` says why
+    };
+    State state = Missing;
+    FileProblem problem;
 };
 
-// The start-up loader: the nine header lines of yourdata.csv, then customdata.csv. An unreadable
-// file is kept aside and replaced by the default file (slots set to their defaults first); a
-// missing file is simply created. `now` dates the default log entry and the kept files' names.
-// Returns the default files that could not be written.
-std::vector<FileWriteFailure> loadDataFilesWithRecovery(const QDateTime &now);
+// The nine header lines of a yourdata.csv into the slots, all or nothing, read from the start of
+// the file (the whole file only when they do not stand in its first HeaderReadSize bytes), so
+// that a long log is not read for them.
+inline constexpr qsizetype HeaderReadSize = 64 * 1024;
+FileCheck readSettingsHeaderOf(const QString &path);
+// The twenty template lines of a customdata.csv into the slots, all or nothing.
+FileCheck readTemplateOf(const QString &path);
+
+// Replaces the file atomically and durably: a temporary file beside it, flushed, renamed over it,
+// and the folder flushed so that the rename survives a power cut. False with the reason in
+// `error` when any of it failed; the old file then stands as it was.
+bool saveFile(const QString &path, const QByteArray &bytes, QString *error);
+
+// Renames a damaged file to "<name>.unreadable-yyyyMMdd-hhmmss", never over an earlier one.
+// Returns the new path, or an empty text when nothing was there or the rename failed.
+QString keepUnreadableFile(const QString &path, const QDateTime &now);
+// Writes `bytes` (a damaged file's content, read before anything overwrites it) to a new file of
+// the same kind of name beside `path`, which stays as it is. Returns the copy's path, or an
+// empty text with the reason in `error`.
+QString keepCopyOf(const QString &path, const QByteArray &bytes, const QDateTime &now,
+                   QString *error);
+
+// Removes what saves killed before their rename left behind: plain files named as the temporary
+// files of the saves of the two data files ("yourdata.csv." or "customdata.csv." and six
+// letters), and nothing else. Call only while this copy holds the data folder.
+void removeSaveLeftovers();
+
+// What the start-up loader found and did.
+struct StartupFiles
+{
+    // Files that are there but cannot be opened or read. Nothing was written: start-up must end.
+    std::vector<FileProblem> unusable;
+    std::vector<FileProblem> unwritten; // default files that could not be written
+};
+
+// The start-up loader: the nine header lines of yourdata.csv, then customdata.csv. A file that
+// cannot be opened is left alone and nothing at all is written; otherwise a damaged file is kept
+// aside and replaced by the default file (slots set to their defaults first), and a missing file
+// is simply created. `now` dates the default log entry and the kept files' names.
+StartupFiles loadDataFilesWithRecovery(const QDateTime &now);
 
 // The default writers and the other fixed writers. Each returns false and fills `error` when the
 // file could not be written.

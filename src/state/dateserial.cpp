@@ -131,6 +131,11 @@ std::int16_t wholeDaysBetween(DateSerial from, DateSerial to)
     return static_cast<std::int16_t>(std::clamp(days, low, high));
 }
 
+std::int16_t calendarDaysBetween(DateSerial from, QDate to)
+{
+    return wholeDaysBetween(std::floor(from), serialFromDate(to));
+}
+
 namespace {
 
 // The day named by eight digit code units, into `civil`; false for any other text.

@@ -39,6 +39,8 @@ DayAndTime dayAndTimeFromSerial(DateSerial serial);
 // Whole days from `from` to `to`, rounded half to even and held to the 16-bit range the day counts
 // of the program use (a wildly hand-edited date cannot overflow them).
 std::int16_t wholeDaysBetween(DateSerial from, DateSerial to);
+// The same between calendar days: from the day of `from`, whatever time of day it carries.
+std::int16_t calendarDaysBetween(DateSerial from, QDate to);
 
 // "yyyymmdd" text read back as a date: characters 1-4 the year, 5-6 the month, 7-8 the day.
 // Empty when the text is not exactly eight half-width digits or names no calendar date.

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -104,6 +105,31 @@ char16_t windowsFromIcu(char16_t c)
     }
 }
 
+// The first byte of a double-byte character of the code page, and the bytes that may follow it.
+bool isLeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool isTrailByte(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
+
+// The bytes decoded as a whole; empty on any byte that does not decode, a character cut short at
+// the end included.
+std::optional<QString> decodeStrictly(QByteArrayView bytes)
+{
+    QStringDecoder decoder(codePageName, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    for (QChar &c : text)
+        c = QChar(windowsFromIcu(c.unicode()));
+    return text;
+}
+
 // `count` decimal digits of a value that has no more, with leading zeros.
 char *digits(char *out, int value, int count)
 {
@@ -139,6 +165,12 @@ int writeReal(double value, char (&buffer)[RealBufferSize])
 }
 
 } // namespace
+
+FieldReader::FieldReader(QByteArrayView bytes) : data(bytes)
+{
+    if (data.startsWith("\xEF\xBB\xBF"))
+        pos = 3;
+}
 
 void FieldReader::skipBlankLinesAndSpaces()
 {
@@ -249,10 +281,7 @@ bool FieldReader::readText(QString &value)
     bool quoted = false;
     if (!nextField(field, quoted) || (!quoted && !field.isEmpty() && field.front() == '#'))
         return false;
-    QString decoded;
-    if (!decodeCodePage(field, decoded))
-        return false;
-    value = decoded;
+    value = decodeCodePage(field);
     return true;
 }
 
@@ -377,30 +406,52 @@ QString storableForm(QStringView text, QStringView quote)
 
 bool encodeCodePage(QStringView text, QByteArray &bytes)
 {
-    QString icuText = text.toString();
-    for (QChar &c : icuText)
-        c = QChar(icuFromWindows(c.unicode()));
+    bytes.clear();
     QStringEncoder encoder(codePageName);
-    bytes = encoder.encode(icuText);
+    qsizetype from = 0;
+    const auto encodeUpTo = [&](qsizetype to) {
+        if (to == from)
+            return;
+        QString icuText = text.sliced(from, to - from).toString();
+        for (QChar &c : icuText)
+            c = QChar(icuFromWindows(c.unicode()));
+        bytes += encoder.encode(icuText);
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isRawByte(text[i])) {
+            encodeUpTo(i);
+            bytes += static_cast<char>(rawByteOf(text[i]));
+            from = i + 1;
+        }
+    }
+    encodeUpTo(text.size());
     return !encoder.hasError();
 }
 
-bool decodeCodePage(QByteArrayView bytes, QString &text)
+QString decodeCodePage(QByteArrayView bytes)
 {
-    bool ascii = true;
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(bytes);
+    if (std::optional<QString> text = decodeStrictly(bytes))
+        return *text;
+    // Character by character: one that decodes is itself, each byte of one that does not is held
+    // as a raw byte.
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const qsizetype length =
+            isLeadByte(byte) && i + 1 < bytes.size() && isTrailByte(bytes[i + 1]) ? 2 : 1;
+        const std::optional<QString> character =
+            byte < 0x80 ? QString(QChar(byte)) : decodeStrictly(bytes.sliced(i, length));
+        if (character && !character->isEmpty()) {
+            text += *character;
+        } else {
+            for (qsizetype k = i; k < i + length; ++k)
+                text += QChar(char16_t(0xF780 + static_cast<unsigned char>(bytes[k])));
         }
+        i += length;
     }
-    if (ascii) {
-        text = QString::fromLatin1(bytes);
-        return true;
-    }
-    QStringDecoder decoder(codePageName);
-    text = decoder.decode(bytes);
-    for (QChar &c : text)
-        c = QChar(windowsFromIcu(c.unicode()));
-    return !decoder.hasError();
+    return text;
 }

@@ -15,11 +15,13 @@
 // Fields are taken across line ends, so a missing field shifts the ones after it. Every read
 // returns false (and leaves its target alone) when the next field is missing or of another kind.
 // An unquoted text keeps the blanks at its end and may hold double quotes; a quoted one may hold
-// line breaks. Both are read as they stand and take their storable form when written.
+// line breaks. Both are read as they stand and take their storable form when written. A text is
+// read whatever its bytes (see decodeCodePage); only numbers and dates must be of their kind. A
+// UTF-8 byte-order mark that an editor put before the first field is passed over.
 class FieldReader
 {
 public:
-    explicit FieldReader(QByteArrayView bytes) : data(bytes) {}
+    explicit FieldReader(QByteArrayView bytes);
 
     bool readInteger(std::int32_t &value);
     bool readReal(double &value);
@@ -28,6 +30,8 @@ public:
 
     // True when only blanks and line ends remain.
     bool atEnd();
+    // Where the next field would start: just past the delimiter of the last field read.
+    qsizetype position() const { return pos; }
 
 private:
     // The raw bytes of the next field and whether it was quoted; false at the end of the data.
@@ -82,6 +86,22 @@ bool isStorableText(QStringView text);
 // input boxes refuse them as they are typed.
 QString storableForm(QStringView text, QStringView quote = u"”");
 
-// Code page conversion of one text (strict: false on any byte or character it cannot convert).
+// A byte of a text that the code page does not decode (either byte of a pair it leaves unassigned,
+// a lead byte without its second byte, a byte that is no character) is held as the private-use
+// character U+F780 + byte, which the encoder writes back as that byte. So a text read from a file
+// is written back byte for byte, whatever it holds. The input boxes never let such a character in.
+inline constexpr char16_t FirstRawByte = 0xF780;
+inline constexpr char16_t LastRawByte = 0xF780 + 0xFF;
+inline bool isRawByte(QChar c)
+{
+    return c.unicode() >= FirstRawByte && c.unicode() <= LastRawByte;
+}
+inline unsigned char rawByteOf(QChar c)
+{
+    return static_cast<unsigned char>(c.unicode() - 0xF780);
+}
+
+// Code page conversion of one text. Encoding is strict: false on a character that the code page
+// cannot hold (raw bytes go back as themselves). Decoding never fails.
 bool encodeCodePage(QStringView text, QByteArray &bytes);
-bool decodeCodePage(QByteArrayView bytes, QString &text);
+QString decodeCodePage(QByteArrayView bytes);

@@ -5,14 +5,40 @@
 #include "dateserial.h"
 #include "state.h"
 
-#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-std::vector<FileWriteFailure> prepareDataAtStartup(const QString &workingDirectory,
-                                                   const QDateTime &now)
+namespace {
+
+// Creates the data directory (an existing one is fine) and makes sure its names can be read: the
+// guard against a second copy locks the directory itself, which needs that. Empty when it can be
+// used; otherwise why not. Whatever else stands in its place is left to the file readers.
+std::optional<FileProblem> prepareDataDirectory()
+{
+    const QByteArray folder = QFile::encodeName(dataDirectory());
+    if (::mkdir(folder.constData(), 0777) != 0 && errno != EEXIST)
+        return fileProblem(dataDirectory(), errno, FileAction::CreateFolder);
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    if (errno == EACCES || errno == EPERM)
+        return fileProblem(dataDirectory(), errno, FileAction::ListFolder);
+    return std::nullopt;
+}
+
+} // namespace
+
+StartupFiles prepareDataAtStartup(const QString &workingDirectory, const QDateTime &now)
 {
     randomPhraseOn = 1;
     dataRoot = workingDirectory;
-    QDir(dataRoot).mkdir(QStringLiteral("tolmidata")); // an existing directory is fine
+    if (std::optional<FileProblem> problem = prepareDataDirectory())
+        return {{*problem}, {}};
     return loadDataFilesWithRecovery(now);
 }
 

@@ -13,10 +13,10 @@
 #include <optional>
 #include <vector>
 
-// Steps 1 to 4: the phrase flag, dataRoot, the data directory and both data files. Returns the
-// default files that could not be written.
-std::vector<FileWriteFailure> prepareDataAtStartup(const QString &workingDirectory,
-                                                   const QDateTime &now);
+// Steps 1 to 4: the phrase flag, dataRoot, the data directory and both data files. A data
+// directory that cannot be created, or whose names cannot be read, is unusable like a data file
+// that cannot be opened: nothing is written and start-up must end.
+StartupFiles prepareDataAtStartup(const QString &workingDirectory, const QDateTime &now);
 
 // Keeps windowLeft/windowTop on a screen of the given size in twips (in memory only).
 void keepWindowOnScreen(std::optional<QSize> screenTwips);

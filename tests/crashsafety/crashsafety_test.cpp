@@ -3,8 +3,10 @@
 // after every kill that the file is whole and is one of the two versions being saved.
 
 #include "crashsafety/versions.h"
+#include "screens/launch.h"
 #include "support/tolmitest.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
@@ -70,7 +72,7 @@ TEST_F(CrashSafety, AKilledSaveOfALargeLogLeavesTheOldOrTheNewFileWhole)
     });
     for (int version : {0, 1}) {
         const LogFileContents log = readLogFile(versions[version]);
-        ASSERT_FALSE(log.damaged);
+        ASSERT_FALSE(log.damaged());
         ASSERT_EQ(log.entries.size(), std::size_t(crashSafetyLogRows + version));
     }
     ASSERT_NE(versions[0], versions[1]);
@@ -86,4 +88,30 @@ TEST_F(CrashSafety, AKilledSaveOfTheTemplateLeavesTheOldOrTheNewFileWhole)
     ASSERT_FALSE(versions[0].isEmpty());
     ASSERT_NE(versions[0], versions[1]);
     killDuringSaves("customdata", u"customdata.csv"_s, versions, 20000);
+}
+
+// A save killed between writing its temporary file and the rename leaves that file behind; the
+// next start removes such files, and only files of exactly that name.
+TEST_F(CrashSafety, TheNextStartRemovesWhatKilledSavesLeftAndNothingElse)
+{
+    const auto versions = savedVersions(u"customdata.csv"_s, [](int version, QString *error) {
+        setCrashSafetyTemplate(version);
+        return saveTemplateFile(error);
+    });
+    killDuringSaves("customdata", u"customdata.csv"_s, versions, 20000);
+    QDir folder(dataPath(QString()));
+    // One such file for certain, beside names that merely look alike and a folder of that name.
+    writeData(u"yourdata.csv.QxWzYb"_s, "half a sav");
+    const QStringList lookAlikes = {u"notes.csv.ABCDEF"_s, u"yourdata.csv.Ab1def"_s,
+                                    u"yourdata.csv.ABCDEFG"_s, u"yourdata.csv.bak"_s,
+                                    u"yourdata.csv.unreadable-20081020-120000"_s};
+    for (const QString &name : lookAlikes)
+        writeData(name, "mine");
+    ASSERT_TRUE(folder.mkdir(u"yourdata.csv.Abcdef"_s));
+    QStringList kept = lookAlikes;
+    kept << u"customdata.csv"_s << u"yourdata.csv"_s << u"yourdata.csv.Abcdef"_s;
+    kept.sort();
+
+    startProgram(); // a missing yourdata.csv: the wizard
+    EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), kept);
 }

@@ -16,10 +16,17 @@
 #   7. a logout or kill saves as the close box would while the main screen shows, nothing otherwise;
 #   8. the colour dialog speaks Japanese and nothing is written outside tolmidata;
 #   9. a damaged yourdata.csv is kept aside and replaced by the default file, with no runtime folder;
-#  10. the weight chart opens from a chick and from the menu in place, copies a picture, writes nothing.
+#  10. the weight chart opens from a chick and from the menu in place, copies a picture, writes nothing;
 #  11. keys and a screen reader: full-width numbers, Tab, Return, Escape and F1, the boxes' names over
 #      AT-SPI;
-#  12. without a display the program asks for a desktop session and writes nothing.
+#  12. without a display the program asks for a desktop session and writes nothing;
+#  13. a yourdata.csv its user may not read, and a named pipe in its place, are left alone with a word;
+#  14. odd bytes, a 350-character address and a 32767-day deadline survive an open and a save;
+#  15. a NUL in one log line costs that line alone, through the exit save;
+#  16. every save flushes the folder after its rename, and a save killed at its rename leaves
+#      nothing behind after the next start;
+#  17. a 120-character copy title survives the copy customisation's save;
+#  18. the chart of a diet of 1e17 kg opens and returns.
 # The program runs inside a session bus of the script's own, as on a desktop.
 # Usage: run.sh PATH-TO-tolmishiki. Every process it starts is ended by its id when it exits.
 set -euo pipefail
@@ -28,7 +35,7 @@ set -euo pipefail
 program=$(realpath "$1")
 
 for tool in Xvfb openbox xfwm4 icewm fluxbox dbus-daemon xdotool xclip xwininfo xprop wmctrl \
-    sha256sum iconv; do
+    sha256sum iconv strace; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps)" >&2; exit 1; }
 done
 
@@ -717,3 +724,151 @@ for display in -u\ DISPLAY DISPLAY=:4242; do
 done
 [ -z "$(ls -A "$headless")" ] || fail "written without a display: $(ls -A "$headless")"
 echo "ok: without a display the program asked for a desktop session and wrote nothing"
+
+# The nine settings lines of the road's diet with lines 6 and 9 as given.
+diet_header() {
+    diet_file | head -n 9 | LC_ALL=C sed "6s|.*|$1\r|; 9s|.*|$2\r|"
+}
+
+dismiss_message() {
+    timeout 10 xdotool windowactivate --sync "$(window '^TolmiShiki$')" key Return
+}
+
+# Starts the program in $1 (with the rest before it, such as strace) and closes its main screen.
+open_and_close() {
+    local folder=$1
+    shift
+    (cd "$folder" && "$@" "$program" || true) >>"$work/program.log" 2>&1 &
+    started+=($!)
+    wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+    expect_ended "$!" "the program in $folder"
+}
+
+# 13. A valid yourdata.csv its user may not read (root's, 0600, after a run under sudo; run as root,
+# the user is nobody) and a named pipe in its place are left as they are: a message, then the
+# program ends without the first-run pages and without writing anything.
+locked=$work/locked
+mkdir -p "$locked/tolmidata" "$work/pipe/tolmidata"
+diet_file >"$locked/tolmidata/yourdata.csv"
+chmod 600 "$locked/tolmidata/yourdata.csv"
+mkfifo "$work/pipe/tolmidata/yourdata.csv"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    chmod o+x "$work"
+    mkdir -m 700 "$work/nobody-home"
+    chown nobody "$locked" "$locked/tolmidata" "$work/nobody-home"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups env "HOME=$work/nobody-home"
+        "XDG_RUNTIME_DIR=$work/nobody-home")
+else
+    chmod 000 "$locked/tolmidata/yourdata.csv"
+fi
+looked=$(stat -c '%s %Y %a %U' "$locked/tolmidata/yourdata.csv")
+for folder in "$locked" "$work/pipe"; do
+    (cd "$folder" && exec "${as_user[@]}" "$program") >>"$work/program.log" 2>&1 &
+    started+=($!)
+    dismiss_message
+    expect_ended "$!" "the program that cannot open $folder/tolmidata/yourdata.csv"
+    [ "$(ls "$folder/tolmidata")" = yourdata.csv ] || fail "written in $folder: $(ls "$folder/tolmidata")"
+    as_user=()
+done
+[ "$(stat -c '%s %Y %a %U' "$locked/tolmidata/yourdata.csv")" = "$looked" ] || fail "the file was touched"
+[ -p "$work/pipe/tolmidata/yourdata.csv" ] || fail "the named pipe was replaced"
+echo "ok: an unreadable yourdata.csv and a named pipe were left alone with a message"
+
+# 14. Values the boxes could not hold or show: a 350-character web address ending in a byte pair
+# the Windows code page leaves unassigned (0x85 0x40) and a 32767-day deadline. The diet opens on
+# the main screen and the exit save writes them back byte for byte.
+long=$work/long
+mkdir -p "$long/tolmidata"
+address=$(printf 'a%.0s' {1..350})$'\x85\x40'
+{
+    diet_header "1500,\"$address\"" '32767,#2020-01-02#'
+    diet_file | tail -n 2
+} >"$long/tolmidata/yourdata.csv"
+cp "$long/tolmidata/yourdata.csv" "$work/long-original"
+open_and_close "$long"
+for n in 6 9; do
+    cmp -s <(sed -n ${n}p "$long/tolmidata/yourdata.csv") <(sed -n ${n}p "$work/long-original") ||
+        fail "line $n came back as \"$(line "$long/tolmidata/yourdata.csv" $n | head -c 80)…\""
+done
+[ "$(ls "$long/tolmidata")" = "$(printf 'customdata.csv\nyourdata.csv')" ] || fail "the file was kept aside"
+echo "ok: odd bytes, a 350-character address and a 32767-day deadline survived an open and a save"
+
+# 15. A NUL in the weight of one log line costs that line alone: the user is told, the main screen
+# shows the true newest weighing (76 kg, not the start weight), and the exit save keeps the others.
+nul=$work/nul
+mkdir -p "$nul/tolmidata"
+{
+    diet_file | head -n 9
+    printf '#2020-01-08#,76\r\n#2020-01-06#,7\0008\r\n#2020-01-05#,79.5\r\n#2020-01-01#,80\r\n'
+} >"$nul/tolmidata/yourdata.csv"
+cp "$nul/tolmidata/yourdata.csv" "$work/nul-original"
+start_program "$nul"
+nul_pid=$pid
+dismiss_message
+main=$(window '^ トルミ式 - zunoko$')
+click "$main" 120 3000 975 255 # コピー
+wait_until 20 "the copied text" clipboard_filled
+[[ $(line "$copied" 2) == "現在： 76.0 kg ("* ]] || fail "the main screen shows \"$(line "$copied" 2)\""
+wmctrl -i -c "$main"
+expect_ended "$nul_pid" "the program with a NUL in a log line"
+[ "$(tail -n 3 "$nul/tolmidata/yourdata.csv" | tr -d '\r')" = \
+    "$(printf '#2020-01-08#,76\n#2020-01-05#,79.5\n#2020-01-01#,80')" ] ||
+    fail "the exit save wrote: $(tail -n 4 "$nul/tolmidata/yourdata.csv")"
+kept=("$nul"/tolmidata/yourdata.csv.unreadable-*)
+[ ${#kept[@]} -eq 1 ] && cmp -s "${kept[0]}" "$work/nul-original" || fail "no whole copy of the original"
+echo "ok: a NUL in one log line cost that line alone, through the exit save"
+
+# 16. Every rename of a save is followed by a flush of the folder (strace -y shows descriptors with
+# their paths). A save killed at its rename leaves its temporary file behind (yourdata.csv and six
+# letters); the next start removes it and nothing else. The program renames nothing but its saves.
+flushed=$work/flushed
+mkdir -p "$flushed/tolmidata"
+diet_file >"$flushed/tolmidata/yourdata.csv"
+touch "$flushed/tolmidata/yourdata.csv.bak"
+open_and_close "$flushed" strace -f -qq -y -o "$work/strace.log" -e trace=rename,renameat,renameat2,fsync
+renames=$(grep -cE 'rename(at2?)?\(.*tolmidata/.* = 0$' "$work/strace.log") || true
+unflushed=$(grep -E 'rename(at2?)?\(.*tolmidata/.* = 0$|fsync\([0-9]+<[^>]*/tolmidata>\) += 0$' \
+    "$work/strace.log" | awk '/rename/ {if (open) n++; open = 1} /fsync/ {open = 0} END {print n + open}')
+[ "$renames" -ge 1 ] && [ "$unflushed" -eq 0 ] ||
+    fail "$unflushed of $renames renames were not followed by a flush: $(cat "$work/strace.log")"
+open_and_close "$flushed" strace -f -qq -o /dev/null -e trace=rename,renameat,renameat2 \
+    -e inject=rename,renameat,renameat2:signal=KILL
+leftovers=("$flushed"/tolmidata/yourdata.csv.??????)
+[ ${#leftovers[@]} -eq 1 ] && [ -f "${leftovers[0]}" ] || fail "the killed save left no temporary file"
+open_and_close "$flushed"
+[ ! -e "${leftovers[0]}" ] && [ -e "$flushed/tolmidata/yourdata.csv.bak" ] ||
+    fail "the next start left $(ls "$flushed/tolmidata")"
+echo "ok: $renames renames were each followed by a flush; a killed save's leftover went at the next start"
+
+# 17. A 120-character copy title survives the copy customisation's save without a change.
+mkdir -p "$work/title/tolmidata"
+diet_file >"$work/title/tolmidata/yourdata.csv"
+{
+    printf '0,"%s"\r\n' "$(printf '長%.0s' {1..120})"
+    for n in {2..20}; do printf '0,"title %d"\r\n' "$n"; done
+} | iconv -f UTF-8 -t CP932 | tee "$work/title-original" >"$work/title/tolmidata/customdata.csv"
+start_program "$work/title"
+title_pid=$pid
+click "$(window '^ トルミ式 - zunoko$')" 4560 3000 975 255 # 入力
+click "$(window '^ 設定画面 - zunoko')" 2200 3000 1095 255 # コピー変更
+click "$(window '^ コピーのカスタマイズ - zunoko$')" 120 2880 2655 350 # 保存して終了
+click "$(window '^ 設定画面 - zunoko')" 50 2580 2110 375 # 設定を終了する
+wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+expect_ended "$title_pid" "the program after the copy customisation"
+cmp -s "$work/title/tolmidata/customdata.csv" "$work/title-original" || fail "the long title was cut"
+echo "ok: a 120-character title survived the copy customisation's save"
+
+# 18. A spreadsheet's slip makes every weight 1e17 kg: the weight chart still opens and returns.
+mkdir -p "$work/huge/tolmidata"
+{
+    diet_file | head -n 9 | sed '1s/.*/1,100000000000000000\r/; 2s/.*/0,99999999999999984\r/'
+    printf '#2020-01-05#,100000000000000000\r\n#2020-01-01#,100000000000000000\r\n'
+} >"$work/huge/tolmidata/yourdata.csv"
+start_program "$work/huge"
+huge_pid=$pid
+click "$(window '^ トルミ式 - zunoko$')" 5040 1520 450 435 # a chick
+click "$(window '^ 体重グラフ - zunoko$')" 4560 3000 975 255 # 戻る
+wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+expect_ended "$huge_pid" "the program after the chart of 1e17 kg"
+echo "ok: the chart of a 1e17 kg diet opened and returned"

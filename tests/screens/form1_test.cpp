@@ -258,10 +258,11 @@ TEST_F(Form1Test, CopyWithThePhraseAndLineBreaksUsesTitlesAsStored)
     copyPhrase() = 1;
     trailingNewlines() = 2;
     levelTitle() = u"Lv, "_s;
+    currentTitle() = u"\uF805\uF7C0\t"_s; // a byte pair that did not decode, and a tab
     showMainScreen();
     setCaptions();
     const QString text = copied();
-    EXPECT_TRUE(text.startsWith(u"Lv, アフリカゾウ\r\n"_s)) << utf8(text);
+    EXPECT_TRUE(text.startsWith(u"Lv, アフリカゾウ\r\n〓〓〓78.0"_s)) << utf8(text);
     EXPECT_TRUE(text.endsWith(u"アイアイ\r\n一言： 一歩ずつ\r\n\r\n"_s)) << utf8(text);
 
     trailingNewlines() = 1;
@@ -293,17 +294,19 @@ TEST_F(Form1Test, CopyTakesAHandEditedTemplateAsTheFileHoldsIt)
 TEST_F(Form1Test, WebOpensTheAddressAndReportsAFailure)
 {
     showMainScreen();
-    // An address that names its scheme, as a browser's address bar gives it, opens as it stands.
+    // An address that names its scheme, as a browser's address bar gives it, opens as it stands;
+    // bytes that did not decode go to the browser as they stood in the file.
     fake.openResults = {true, true, true, true, false};
-    for (const QString &stored : {u"https://example.com/diet"_s, u"HTTP://example.com"_s,
-                                  u"ftp://example.com"_s, u" example.jp/a b "_s, QString()}) {
+    for (const QString &stored :
+         {u"https://example.com/diet"_s, u"HTTP://example.com"_s, u"ftp://example.com"_s,
+          u" example.jp/a b \uF805\uF7C0"_s, QString()}) {
         webAddress() = stored;
         click("Command2");
     }
-    EXPECT_EQ(
-        fake.openedAddresses,
-        (QStringList{u"https://example.com/diet"_s, u"HTTP://example.com"_s,
-                     u"http://ftp://example.com"_s, u"http:// example.jp/a b "_s, u"http://"_s}));
+    EXPECT_EQ(fake.openedAddresses,
+              (QStringList{u"https://example.com/diet"_s, u"HTTP://example.com"_s,
+                           u"http://ftp://example.com"_s, u"http:// example.jp/a b %85%40"_s,
+                           u"http://"_s}));
     EXPECT_EQ(
         fake.takeMessages(),
         QStringList{

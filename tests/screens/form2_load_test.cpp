@@ -2,6 +2,7 @@
 // Filling the settings screen from yourdata.csv, and what it does with a log it cannot read whole.
 
 #include "form2_test.h"
+#include "screens/settings/settingsstore.h"
 #include "state/dateserial.h"
 #include "state/state.h"
 
@@ -56,6 +57,27 @@ TEST_F(Form2LoadTest, FillsTheFieldsFromTheSettings)
     EXPECT_FALSE(form2().windowFlags() & Qt::WindowCloseButtonHint);
 }
 
+// A hand-edited file may hold more than the boxes let the user type, and bytes that do not
+// decode: an open and a save change nothing of it.
+TEST_F(Form2LoadTest, ValuesLongerThanTheirBoxesAndOddBytesSurviveASave)
+{
+    StoredDiet diet;
+    diet.webAddress = QByteArray(350, 'a') + "\x85\x40";
+    diet.deadlineDays = 32767;
+    diet.startWeight = "12345.5";
+    const QByteArray file = diet.bytes({"#2008-09-12#,12345.5"});
+    open(diet, {"#2008-09-12#,12345.5"});
+    EXPECT_EQ(text("Text8"), u"32767"_s);
+    EXPECT_EQ(text("Text4"), u"12345.5"_s);
+    EXPECT_EQ(text("Text7"), QString(350, u'a') + u"〓〓"_s);
+    copySettingsIntoSlots(form2(), 1500, 3000);
+    ASSERT_TRUE(saveYourData(form2()));
+    EXPECT_EQ(readData(u"yourdata.csv"_s).toHex(), file.toHex());
+
+    type("Text8", u"123456"_s);
+    EXPECT_EQ(text("Text8"), u"12345"_s) << "typing stops at the longer of the limit and the text";
+}
+
 TEST_F(Form2LoadTest, WithoutADeadlineTheDaysBoxKeepsItsTextDisabled)
 {
     StoredDiet diet;
@@ -88,24 +110,34 @@ TEST_F(Form2LoadTest, AReloadBringsBackTheSavedStateAndCountsAsAChange)
     EXPECT_EQ(settingsDirty, 1) << "the programmatic change of Text5 is a change";
 }
 
-TEST_F(Form2LoadTest, ADamagedLineKeepsTheEntriesBeforeItAndTheFileAside)
+// A NUL in one weight and a line cut short cost those two lines alone: the newest weighing is
+// still the newest, the declaration entry still the last, and the next save writes every entry
+// that could be read.
+TEST_F(Form2LoadTest, ADamagedLineCostsThatLineAloneAndTheFileIsKept)
 {
     StoredDiet diet;
-    const QByteArray damaged = diet.bytes({"#2008-10-01#,78", "#2008-09-2", "#2008-09-12#,80"});
+    const QByteArray damaged = diet.bytes({"#2008-10-05#,76", QByteArray("#2008-10-03#,7\08", 15),
+                                           "#2008-09-2", "#2008-10-01#,78", "#2008-09-12#,80"});
     open(diet, {"#2008-09-12#,80"});
     writeData(u"yourdata.csv"_s, damaged);
     form2().LoadSettingsScreen();
 
     const QStringList messages = fake.takeMessages();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(u"読めない行"_s)) << utf8(messages[0]);
-    EXPECT_EQ(rows(), QStringList{u"20081001 78.0"_s});
+    EXPECT_TRUE(messages[0].contains(u"読めない行が 2 行"_s)) << utf8(messages[0]);
+    EXPECT_TRUE(messages[0].contains(u"11, 12 行目"_s)) << utf8(messages[0]);
+    EXPECT_EQ(rows(), (QStringList{u"20081005 76.0"_s, u"20081001 78.0"_s, u"20080912 80.0"_s}));
+    EXPECT_EQ(currentWeight, 76);
     ASSERT_EQ(keptFiles().size(), 1);
     EXPECT_TRUE(messages[0].contains(keptFiles()[0])) << "the user is told where it is";
     QFile kept(dataPath(keptFiles()[0]));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), damaged);
     EXPECT_EQ(readData(u"yourdata.csv"_s), damaged) << "left in place for the next start";
+
+    ASSERT_TRUE(saveYourData(form2()));
+    EXPECT_TRUE(readData(u"yourdata.csv"_s)
+                    .endsWith("#2008-10-05#,76\r\n#2008-10-01#,78\r\n#2008-09-12#,80\r\n"));
 }
 
 TEST_F(Form2LoadTest, AHeaderWithoutLogLinesGivesTheDeclarationEntry)

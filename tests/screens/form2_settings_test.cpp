@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QLabel>
+#include <QToolTip>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -137,6 +138,19 @@ TEST_F(Form2SettingsTest, ANewDeadlineMustLieAWeekAhead)
     EXPECT_EQ(finish(), QString());
 }
 
+// Declared at 21:05:09 eight calendar days ago, the week ahead still starts at day 15.
+TEST_F(Form2SettingsTest, TheWeekAheadCountsCalendarDaysWhateverTheTimeOfTheDeclaration)
+{
+    fake.now = QDateTime(QDate(2008, 9, 20), QTime(9, 0));
+    StoredDiet diet;
+    diet.declared = "#2008-09-12 21:05:09#";
+    open(diet, {"#2008-10-01#,78", "#2008-09-12#,80"});
+    tickDeadline(u"14"_s);
+    EXPECT_EQ(finish(), weekMessage);
+    tickDeadline(u"15"_s);
+    EXPECT_EQ(finish(), QString());
+}
+
 TEST_F(Form2SettingsTest, AnUnchangedDeadlineIsNotExaminedAgain)
 {
     fake.now = QDateTime(QDate(2008, 10, 8), QTime(9, 0)); // 26 days after the declaration
@@ -246,13 +260,19 @@ TEST_F(Form2SettingsTest, ColourPicksStartOnTheLastPickAndACancelChangesNothing)
     EXPECT_EQ(fake.colourInitials, (std::vector<std::int32_t>{0, 0, 0x0000FF}));
 }
 
+// Typed, a character the file cannot hold goes nowhere; pasted, the rest goes in and the box says
+// why something was left out. Control characters and the stand-ins of odd bytes count among them.
 TEST_F(Form2SettingsTest, TheWebAddressRefusesWhatTheFileCannotHold)
 {
     openDiet();
-    type("Text7", u"a\"b☃c😀d"_s);
-    EXPECT_EQ(text("Text7"), u"abcd"_s);
-    QApplication::clipboard()->setText(u"x\"y"_s);
+    box("Text7")->clear();
+    QApplication::clipboard()->setText(u"x\"y\tz\u200F"_s + QChar(0) + u"!"_s);
     QTest::keyClick(box("Text7"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text("Text7"), u"xyz!"_s);
+    EXPECT_TRUE(QToolTip::text().contains(u"保存できない文字"_s)) << utf8(QToolTip::text());
+    type("Text7", u"a\"b☃c😀d"_s);
+    for (const QChar c : u"\u0001\u0085\uF805\u200F"_s)
+        QTest::sendKeyEvent(QTest::Click, box("Text7"), Qt::Key_unknown, QString(c), {});
     EXPECT_EQ(text("Text7"), u"abcd"_s);
     QApplication::clipboard()->setText(u"ドメイン.jp"_s);
     QTest::keyClick(box("Text7"), Qt::Key_V, Qt::ControlModifier);

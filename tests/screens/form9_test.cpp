@@ -116,6 +116,18 @@ TEST_F(DeadlineTest, ContinuingDropsTheDeadlineAndOpensTheMainScreenWhereTheDial
     EXPECT_TRUE(form1().isVisible());
 }
 
+// The days box's four-character limit is for typing: the program's 9990 + 30 is shown whole.
+TEST_F(DeadlineTest, ContinuingShowsAFiveDigitDeadlineWhole)
+{
+    declarationDate() = serialFromDate(QDate(1980, 1, 1));
+    deadlineDays() = 9990;
+    ASSERT_TRUE(writeNewDietFiles(nullptr));
+    startAgain();
+    ASSERT_TRUE(shownDialog());
+    QTest::mouseClick(shownDialog()->Command2, Qt::LeftButton);
+    EXPECT_EQ(form2().Text8->text(), u"10020"_s);
+}
+
 TEST_F(DeadlineTest, ContinuingThenDyingWithoutExitSaveKeepsTheDeadline)
 {
     QTest::mouseClick(shownDialog()->Command2, Qt::LeftButton);

@@ -26,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -59,7 +60,7 @@ protected:
     static WeightChart *openChart()
     {
         for (QWidget *window : QApplication::topLevelWidgets())
-            if (auto *chart = qobject_cast<WeightChart *>(window))
+            if (auto *chart = qobject_cast<WeightChart *>(window); chart && chart->isVisible())
                 return chart;
         return nullptr;
     }
@@ -168,6 +169,35 @@ TEST_F(WeightChartTest, HoveringADotNamesItsDateWeightAndLevel)
         EXPECT_EQ(found.size(), 10); // eleven days of weighings less the one removed
     }
     EXPECT_TRUE(chart->plot->hoverTextAt({0, 0}).isEmpty());
+}
+
+// A spreadsheet's slip puts weights of 1e17 kg or the largest reals into the file: the main
+// screen, the win/loss table and the chart still open, draw every range and close.
+TEST_F(WeightChartTest, AbsurdWeightsNeitherHangNorCrashAnyScreen)
+{
+    constexpr double largest = std::numeric_limits<double>::max();
+    const std::vector<std::pair<std::vector<double>, double>> diets = {
+        {{1e17, 1e17, 1e17}, 1e17 - 16},
+        {{largest, largest, -largest, 80}, 70},
+        {{80, 78}, -largest}};
+    for (const auto &[weights, target] : diets) {
+        keepUnsaved(weights);
+        startWeight() = weights.back();
+        targetWeight() = target;
+        deadlineDays() = 30;
+        RefreshMainScreen();
+        form1().Command3->click(); // the win/loss table, drawn and closed
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible() && window != &form1())
+                window->grab(), window->close();
+        form1().openWeightChart();
+        WeightChart *chart = openChart();
+        ASSERT_NE(chart, nullptr);
+        for (QPushButton *range : {chart->last30Days, chart->last90Days, chart->wholeDiet})
+            QTest::mouseClick(range, Qt::LeftButton), chart->grab();
+        chart->close();
+        EXPECT_TRUE(form1().isVisible());
+    }
 }
 
 } // namespace

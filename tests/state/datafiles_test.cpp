@@ -5,8 +5,15 @@
 #include "support/tolmitest.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
+#include <functional>
+#include <optional>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -51,10 +58,43 @@ const QByteArray declaredYourData = "1,80\r\n"
                                     "#2008-10-20#,78\r\n"
                                     "#2008-10-17 21:05:09#,80\r\n";
 
+// Lowers the limit of open files to the lowest free descriptor, so that the next open fails;
+// restored when it goes.
+class OpenFilesLimit
+{
+public:
+    OpenFilesLimit()
+    {
+        getrlimit(RLIMIT_NOFILE, &previous);
+        rlimit now = previous;
+        const int lowestFree = dup(0);
+        close(lowestFree);
+        now.rlim_cur = rlim_t(lowestFree);
+        setrlimit(RLIMIT_NOFILE, &now);
+    }
+    ~OpenFilesLimit() { setrlimit(RLIMIT_NOFILE, &previous); }
+
+private:
+    rlimit previous{};
+};
+
 class DataFiles : public TolmiTest
 {
 protected:
+    std::optional<OpenFilesLimit> openFilesLimit;
+
     void startUp() { prepareDataAtStartup(directory.path(), startMoment); }
+
+    static QStringList namesBelow(const QString &folder)
+    {
+        QStringList names;
+        QDirIterator it(folder, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            names << it.next();
+        names.sort();
+        return names;
+    }
 
     QStringList keptFiles() const
     {
@@ -121,12 +161,77 @@ TEST_F(DataFiles, UnreadableFilesAreKeptAsideBeforeTheDefaultsReplaceThem)
     EXPECT_EQ(readData(u"yourdata.csv.unreadable-20261209-081500-2"_s), "garbage");
 }
 
-TEST_F(DataFiles, ADirectoryInPlaceOfAFileIsUnreadableAndKept)
+// Data that is there but cannot be used is left exactly as it is, with nothing written anywhere:
+// the diet in it is not to be taken for missing. A named pipe is not waited on.
+TEST_F(DataFiles, DataThatCannotBeOpenedIsLeftAloneAndNothingIsWritten)
 {
-    ASSERT_TRUE(QDir(directory.path()).mkpath(u"tolmidata/yourdata.csv/inside"_s));
-    startUp();
-    EXPECT_EQ(readData(u"yourdata.csv"_s), defaultYourData);
-    EXPECT_TRUE(QFileInfo(dataPath(u"yourdata.csv.unreadable-20261209-081500/inside"_s)).isDir());
+    const bool root = geteuid() == 0; // root reads and writes whatever the permissions say
+    const auto file = [](const QString &at) {
+        QDir(at).mkdir(u"tolmidata"_s);
+        QFile(at + u"/tolmidata/customdata.csv"_s).open(QIODevice::WriteOnly); // empty: damaged
+        return QFile::encodeName(at + u"/tolmidata/yourdata.csv"_s);
+    };
+    const auto path = [](const QString &at, const QString &name = {}) {
+        return QFile::encodeName(at + name);
+    };
+    // What is put in place, then what is done and undone around the start-up only.
+    struct Case
+    {
+        const char *what;
+        QString reason;
+        std::function<void(const QString &)> arrange, block = [](auto &) {}, unblock = block;
+    };
+    std::vector<Case> cases = {
+        {"a named pipe", u"普通のファイルではありません"_s,
+         [&](const QString &at) { mkfifo(file(at).constData(), 0600); }},
+        {"too many open files", u"開いているファイルが多すぎます"_s,
+         [&](const QString &at) { QFile(file(at)).open(QIODevice::WriteOnly); },
+         [&](auto &) { openFilesLimit.emplace(); }, [&](auto &) { openFilesLimit.reset(); }},
+        {"tolmidata a plain file", u"途中にフォルダではないものがあります"_s,
+         [](const QString &at) { QFile(at + u"/tolmidata"_s).open(QIODevice::WriteOnly); }},
+    };
+    // Root writes anywhere but on a file system mounted read-only, where that may be mounted.
+    const auto readOnly = [&](const QString &at) {
+        return root ? mount("tmpfs", path(at), "tmpfs", MS_RDONLY, "size=4k") == 0
+                    : chmod(path(at), 0500) == 0;
+    };
+    const auto writable = [&](const QString &at) {
+        umount2(path(at), MNT_DETACH);
+        chmod(path(at), 0700);
+    };
+    if (readOnly(directory.path() + u"/tolmidata"_s)) {
+        writable(directory.path() + u"/tolmidata"_s);
+        cases.push_back(
+            {"a working folder that cannot be written",
+             root ? u"読み取り専用のディスクです"_s : u"作業フォルダに書き込む権限がありません"_s,
+             [](auto &) {}, readOnly, writable});
+    }
+    if (!root) {
+        cases.push_back(
+            {"no permission to read", u"読み取りの権限がありません"_s, [&](const QString &at) {
+                 QFile(file(at)).open(QIODevice::WriteOnly);
+                 chmod(file(at).constData(), 0);
+             }});
+        cases.push_back({"a folder that may be entered but not listed",
+                         u"フォルダの中身を読み取る権限がありません"_s, file,
+                         [&](const QString &at) { chmod(path(at, u"/tolmidata"_s), 0300); },
+                         [&](const QString &at) { chmod(path(at, u"/tolmidata"_s), 0700); }});
+    }
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case &c = cases[i];
+        const QString at = directory.path() + u"/start"_s + QString::number(i);
+        ASSERT_TRUE(QDir().mkdir(at));
+        c.arrange(at);
+        const QStringList before = namesBelow(at);
+        c.block(at);
+        const StartupFiles files = prepareDataAtStartup(at, startMoment);
+        c.unblock(at);
+        ASSERT_FALSE(files.unusable.empty()) << c.what;
+        EXPECT_TRUE(files.unusable[0].path.startsWith(at + u"/tolmidata"_s)) << c.what;
+        EXPECT_TRUE(files.unusable[0].reason.contains(c.reason)) << c.what;
+        EXPECT_FALSE(files.unusable[0].remedy.isEmpty()) << c.what;
+        EXPECT_EQ(namesBelow(at), before) << c.what;
+    }
 }
 
 TEST_F(DataFiles, EveryKindOfDamageEndsInTheDefaultFile)
@@ -146,7 +251,6 @@ TEST_F(DataFiles, EveryKindOfDamageEndsInTheDefaultFile)
         {"integer beyond 32 bits", "4294967296,80\r\n" + header.mid(6)},
         {"impossible date", QByteArray(header).replace("#2008-10-17 21:05:09#", "#2008-13-45#")},
         {"unterminated quote", QByteArray(header).replace("\"example.jp/diet\"", "\"example.jp")},
-        {"bytes outside the code page", QByteArray(header).replace("diet", "\x81\xff\xa0")},
         {"a 10 MB line", hugeLine},
         {"random binary", binary},
     };
@@ -206,6 +310,21 @@ TEST_F(DataFiles, HandEditedTextsAreReadAsTheyStandAndSavedInAStorableForm)
     EXPECT_TRUE(readData(u"customdata.csv"_s).startsWith("0,\"say \x81\x68hi\x81\x68\"\r\n"));
 }
 
+// An editor saved the template as UTF-8, with a byte-order mark: the flags and every title are
+// kept, and a save writes the titles' bytes back as they were (without the mark).
+TEST_F(DataFiles, ATemplateSavedAsUtf8IsKeptAndSavedBackByteForByte)
+{
+    const QByteArray utf8 =
+        decodeCodePage(defaultCustomData()).replace(0, 1, u"1"_s).toUtf8(); // copyPhrase 1
+    writeData(u"customdata.csv"_s, "\xEF\xBB\xBF" + utf8);
+    startUp();
+    EXPECT_TRUE(keptFiles().isEmpty());
+    EXPECT_EQ(copyPhrase(), 1);
+    EXPECT_EQ(CopyTitles[7], u"abcdefghijk"_s);
+    ASSERT_TRUE(saveTemplateFile(nullptr));
+    EXPECT_EQ(readData(u"customdata.csv"_s).toHex(), utf8.toHex());
+}
+
 TEST_F(DataFiles, ATitleTheFileCannotHoldIsReportedAndNothingIsWritten)
 {
     writeData(u"customdata.csv"_s, defaultCustomData());
@@ -235,23 +354,30 @@ TEST_F(DataFiles, TableRowsAreWrittenAsWholeDaysAndNumbers)
     EXPECT_FALSE(problem.isEmpty());
 }
 
-TEST_F(DataFiles, TheLogIsReadUntilTheEndOfTheFileOrItsFirstDamage)
+// One damaged log line costs that line alone, whatever is damaged in it; blank lines cost nothing.
+TEST_F(DataFiles, TheLogIsReadToTheEndPastItsDamagedLines)
 {
     const LogFileContents whole = readLogFile(declaredYourData);
-    EXPECT_FALSE(whole.damaged);
+    EXPECT_FALSE(whole.damaged());
     ASSERT_EQ(whole.entries.size(), 2u);
     EXPECT_EQ(whole.entries[0].weight, 78);
     EXPECT_EQ(dateFromSerial(whole.entries[1].date), QDate(2008, 10, 17));
 
     const LogFileContents cut =
-        readLogFile(declaredYourData + "#2008-10-21#,abc\r\n#2008-10-22#,1\r\n");
-    EXPECT_TRUE(cut.damaged);
-    EXPECT_EQ(cut.entries.size(), 2u);
+        readLogFile(declaredYourData +
+                    "#2008-10-21#,abc\r\n\r\n#2008-10-22#,1,2\r\n#2008-10-2\r\n"
+                    "#2008-10-23#,\"3\"\n#2008-10-24\r#2008-10-25#,7" +
+                    QByteArray("\0", 1) + "\r#2008-10-26#,2\r\n");
+    EXPECT_TRUE(cut.damaged());
+    EXPECT_EQ(cut.reading.skippedLines, (std::vector<qsizetype>{12, 14, 15, 16, 17, 18}));
+    ASSERT_EQ(cut.entries.size(), 3u);
+    EXPECT_EQ(cut.entries.back().weight, 2);
 
     const LogFileContents headerOnly =
         readLogFile(declaredYourData.left(declaredYourData.indexOf("#2008-10-20#")));
-    EXPECT_FALSE(headerOnly.damaged);
+    EXPECT_FALSE(headerOnly.damaged());
     EXPECT_TRUE(headerOnly.entries.empty());
+    EXPECT_TRUE(readLogFile("1,80\r\n").damaged());
 }
 
 TEST_F(DataFiles, AFailedWriteIsReportedAndLeavesTheOldFileWhole)

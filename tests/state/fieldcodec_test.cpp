@@ -3,6 +3,7 @@
 #include "state/fieldcodec.h"
 #include "support/locales.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -107,7 +108,6 @@ TEST_P(FieldCodec, FieldsOfTheWrongKindFailToRead)
     EXPECT_FALSE(FieldReader("2008-01-01").readDate(date));
     EXPECT_FALSE(FieldReader("#2008-01-01").readDate(date));
     EXPECT_FALSE(FieldReader("\"unterminated").readText(text));
-    EXPECT_FALSE(FieldReader("\"\x81\xff\"").readText(text)); // not a character of the code page
     EXPECT_EQ(integer, 5);
     EXPECT_EQ(real, 5);
     EXPECT_EQ(date, 5);
@@ -143,6 +143,29 @@ TEST_P(FieldCodec, TextsTheFileCannotHoldAreRefused)
     EXPECT_TRUE(quoted.text(u"a\"b\r\nc"_s));
     EXPECT_EQ(quoted.bytes(), "\"a\x81\x68"
                               "b c\"");
+}
+
+// A text is read whatever its bytes: those the code page does not decode come back as themselves
+// when the text is written, so a save changes nothing the user did not edit.
+TEST_P(FieldCodec, BytesThatDoNotDecodeAreWrittenBackAsThemselves)
+{
+    for (const QByteArray &bytes : {QByteArray("www.\x85\x40.jp"), // a pair left unassigned
+                                    QByteArray("abc\x85"),         // a lead byte cut short
+                                    QByteArray("\x81\xff\x80\xa0\xfd\xfe\xff"),
+                                    QByteArray("\xE3\x83\xAC\xE3\x83\x99\xEF\xBC\x9A ")}) { // UTF-8
+        QString text;
+        ASSERT_TRUE(FieldReader('"' + bytes + '"').readText(text)) << bytes.toHex().constData();
+        EXPECT_TRUE(std::any_of(text.begin(), text.end(), isRawByte)) << bytes.toHex().constData();
+        FieldWriter writer;
+        EXPECT_TRUE(writer.text(text));
+        EXPECT_EQ(writer.bytes().toHex(), ('"' + bytes + '"').toHex());
+    }
+    // An editor's UTF-8 byte-order mark before the first field is passed over.
+    std::int32_t flag = 0;
+    EXPECT_TRUE(FieldReader("\xEF\xBB\xBF"
+                            "1,\"x\"")
+                    .readInteger(flag));
+    EXPECT_EQ(flag, 1);
 }
 
 TEST_P(FieldCodec, WaveDashIsWrittenAsWindowsWritesIt)

@@ -28,7 +28,7 @@ TEST(HeaderRead, FieldsAcrossTheFirstBytesAreReadWhole)
         file.write(headerWithAddress(address) + QByteArray(200000, '\n'));
         file.close();
         resetState();
-        ASSERT_TRUE(readSettingsHeaderOf(path)) << length;
+        ASSERT_EQ(readSettingsHeaderOf(path).state, FileCheck::Read) << length;
         EXPECT_EQ(webAddress().size(), length);
         EXPECT_EQ(deadlineDays(), 123456) << length;
     }
@@ -38,6 +38,6 @@ TEST(HeaderRead, FieldsAcrossTheFirstBytesAreReadWhole)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(headerWithAddress("a").left(40));
     file.close();
-    EXPECT_FALSE(readSettingsHeaderOf(path));
+    EXPECT_EQ(readSettingsHeaderOf(path).state, FileCheck::Damaged);
     EXPECT_EQ(deadlineDays(), 123456);
 }

@@ -26,8 +26,10 @@ void TolmiTest::SetUp()
 void TolmiTest::TearDown()
 {
     unloadAllScreens();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        delete window;
+    // Guarded: deleting a window deletes the windows it owns too, such as a tooltip of its boxes.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QPointer<QWidget> &window : QList<QPointer<QWidget>>(windows.begin(), windows.end()))
+        delete window.data();
     platform() = realPlatformServices();
     QDir::setCurrent(previousDirectory);
     EXPECT_TRUE(fake.messages.isEmpty()) << "unexpected message: " << utf8(fake.messages.join('|'));

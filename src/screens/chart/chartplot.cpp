@@ -10,6 +10,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -87,8 +88,9 @@ double ChartPlot::xOf(int day) const
 
 double ChartPlot::yOf(double weight) const
 {
-    return layout.plot.bottom() -
-           (weight - layout.low) / (layout.high - layout.low) * (layout.plot.height() - 1);
+    // In halves, so that the differences of the largest reals do not overflow.
+    const double share = (weight / 2 - layout.low / 2) / (layout.high / 2 - layout.low / 2);
+    return layout.plot.bottom() - share * (layout.plot.height() - 1);
 }
 
 void ChartPlot::layOut()
@@ -118,19 +120,27 @@ void ChartPlot::layOut()
     const auto trendColumns = reduceToColumns(series.days, layout.firstDay, layout.lastDay, columns,
                                               [](const TrendDay &d) { return d.trend; });
 
-    // The kilograms shown: every drawn point and the target, with a little room.
+    // The kilograms shown: every drawn point and the target, with a little room. A trend that the
+    // sum of absurd weights has made infinite is left out, and the room never overflows.
     double low = target, high = target;
+    const auto include = [&](double weight) {
+        if (std::isfinite(weight)) {
+            low = std::min(low, weight);
+            high = std::max(high, weight);
+        }
+    };
     for (const ColumnPoints &c : dotColumns) {
-        low = std::min(low, weighings[c.lowest].weight);
-        high = std::max(high, weighings[c.highest].weight);
+        include(weighings[c.lowest].weight);
+        include(weighings[c.highest].weight);
     }
     for (const ColumnPoints &c : trendColumns) {
-        low = std::min(low, series.days[c.lowest].trend);
-        high = std::max(high, series.days[c.highest].trend);
+        include(series.days[c.lowest].trend);
+        include(series.days[c.highest].trend);
     }
-    const double room = std::max(0.5, (high - low) * 0.05);
-    layout.low = low - room;
-    layout.high = high + room;
+    constexpr double largest = std::numeric_limits<double>::max();
+    const double room = std::max(0.5, (high / 2 - low / 2) * 0.1);
+    layout.low = std::max(low - room, -largest);
+    layout.high = std::min(high + room, largest);
 
     for (const ColumnPoints &c : dotColumns) {
         for (const int i : {c.lowest, c.highest}) {
@@ -145,6 +155,8 @@ void ChartPlot::layOut()
         std::sort(std::begin(order) + 1, std::end(order) - 1);
         for (const int i : order) {
             const QPointF point(xOf(series.days[i].day), yOf(series.days[i].trend));
+            if (!std::isfinite(point.y()))
+                continue;
             if (layout.trend.empty() || layout.trend.back() != point)
                 layout.trend.push_back(point);
         }
@@ -165,10 +177,15 @@ void ChartPlot::drawAxes(QPainter &painter) const
     const QFontMetrics metrics = fontMetrics();
     painter.setPen(Qt::black);
 
-    // Kilograms: a line and a mark every nice step, about one per three text heights.
-    const double span = layout.high - layout.low;
-    const double step = niceStep(span * metrics.height() * 3 / std::max(1, plot.height()));
-    for (double kg = std::ceil(layout.low / step) * step; kg <= layout.high; kg += step) {
+    // Kilograms: a line and a mark every nice step, about one per three text heights. The marks
+    // are counted, not stepped through: at 1e17 kg a step of 5 kg is lost in the magnitude.
+    const double halfSpan = layout.high / 2 - layout.low / 2;
+    const double step = niceStep(halfSpan * 2 * metrics.height() * 3 / std::max(1, plot.height()));
+    const double firstMark = std::ceil(layout.low / step) * step;
+    const double markCount = std::floor((layout.high / 2 - firstMark / 2) / (step / 2)) + 1;
+    const int marks = std::isfinite(markCount) ? int(std::clamp(markCount, 0.0, 100.0)) : 0;
+    for (int i = 0; i < marks; ++i) {
+        const double kg = firstMark + i * step;
         const double y = yOf(kg);
         painter.setPen(gridColour);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
@@ -183,7 +200,8 @@ void ChartPlot::drawAxes(QPainter &painter) const
     const int markWidth = metrics.horizontalAdvance(withYear ? u"2000/12"_s : u"12/31"_s) + 12;
     const int stepDays =
         dayStep(std::max(1.0, double(days) * markWidth / std::max(1, plot.width())));
-    for (int day = layout.firstDay; day <= layout.lastDay; day += stepDays) {
+    for (int i = 0; i <= days / stepDays; ++i) {
+        const int day = layout.firstDay + i * stepDays;
         const double x = xOf(day);
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 3));
         const QString text = dateMark(day, withYear);

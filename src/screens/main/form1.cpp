@@ -13,6 +13,7 @@
 #include "screens/screens.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/settingsstore.h"
+#include "screens/storabletext.h"
 #include "state/datafiles.h"
 #include "state/state.h"
 
@@ -178,13 +179,14 @@ void Form1::showLine(int element, const QString &text)
 
 void Form1::Command1_Click()
 {
-    QString text = levelTitle() + Label1[0]->text() + lineBreak;
-    text += currentTitle() + Label1[1]->text() + lineBreak;
-    text += startTitle() + Label1[2]->text() + lineBreak;
-    text += targetTitle() + Label1[3]->text() + lineBreak;
-    text += changeTitle() + Label1[11]->text();
+    // The titles as the copy customisation shows them.
+    QString text = shownText(levelTitle()) + Label1[0]->text() + lineBreak;
+    text += shownText(currentTitle()) + Label1[1]->text() + lineBreak;
+    text += shownText(startTitle()) + Label1[2]->text() + lineBreak;
+    text += shownText(targetTitle()) + Label1[3]->text() + lineBreak;
+    text += shownText(changeTitle()) + Label1[11]->text();
     if (copyPhrase() == 1)
-        text += lineBreak + phraseTitle() + Label1[4]->text();
+        text += lineBreak + shownText(phraseTitle()) + Label1[4]->text();
     if (trailingNewlines() == 1)
         text += lineBreak;
     else if (trailingNewlines() == 2)
@@ -198,10 +200,10 @@ void Form1::Command1_Click()
 // copied from a browser does.
 void Form1::Command2_Click()
 {
-    const QString &stored = webAddress();
-    const bool hasScheme = stored.startsWith(u"http://"_s, Qt::CaseInsensitive) ||
-                           stored.startsWith(u"https://"_s, Qt::CaseInsensitive);
-    if (!platform().openAddress(hasScheme ? stored : u"http://"_s + stored))
+    const QString address = addressForBrowser(webAddress());
+    const bool hasScheme = address.startsWith(u"http://"_s, Qt::CaseInsensitive) ||
+                           address.startsWith(u"https://"_s, Qt::CaseInsensitive);
+    if (!platform().openAddress(hasScheme ? address : u"http://"_s + address))
         platform().showMessage(
             u"エラーです。ネットワークの接続や、フォルダオプションの関連付けなどを確認してください"_s);
 }

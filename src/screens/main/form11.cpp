@@ -26,11 +26,10 @@ Form11::Form11()
     setUpDiscardedScreen(this, u"Form11"_s, u" コピーのカスタマイズ - zunoko"_s, 5565, 3270);
 
     Frame1 = makeFrame(this, u"Frame1"_s, u"コピーされるテキストの変更"_s, {120, 120, 2655, 2655});
-    auto *validator = new StorableTextValidator(this);
     for (int i = 0; i < 6; ++i) {
         Text1[i] = makeTextBox(Frame1, elementName(u"Text1"_s, i), {240, 360 + 360 * i, 2175, 270},
                                100, false);
-        Text1[i]->setValidator(validator);
+        Text1[i]->setValidator(new StorableTextValidator(Text1[i]));
     }
 
     Frame2 = makeFrame(this, u"Frame2"_s, QString(), {2880, 120, 2535, 735});
@@ -60,7 +59,7 @@ Form11::Form11()
 void Form11::loadTemplate()
 {
     for (int i = 0; i < 6; ++i)
-        Text1[i]->setText(storableForm(CopyTitles[i + 1]));
+        setBoxText(Text1[i], shownText(storableForm(CopyTitles[i + 1])));
     Check1->setChecked(copyPhrase() != 0);
     if (trailingNewlines() == 0)
         Option1->setChecked(true);
@@ -71,11 +70,12 @@ void Form11::loadTemplate()
     Check2->setChecked(showSign() == 1);
 }
 
-// Copies the controls into the template; the titles exactly as typed, an empty one included.
+// Copies the controls into the template; the titles exactly as typed, an empty one included, and
+// an unedited one as it was read.
 void Form11::storeTemplate()
 {
     for (int i = 0; i < 6; ++i)
-        CopyTitles[i + 1] = Text1[i]->text();
+        CopyTitles[i + 1] = storedText(Text1[i]->text(), storableForm(CopyTitles[i + 1]));
     copyPhrase() = Check1->isChecked() ? 1 : 0;
     trailingNewlines() = Option3->isChecked() ? 2 : (Option2->isChecked() ? 1 : 0);
     showSign() = Check2->isChecked() ? 1 : 0;

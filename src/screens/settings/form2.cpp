@@ -186,11 +186,12 @@ void Form2::fillTable()
 
 void Form2::fillSettingsFields()
 {
-    Text3->setText(eightDigitsFromDate(dateFromSerial(declarationDate())));
-    Text4->setText(formatWeightText(startWeight()));
-    Text5->setText(formatWeightText(targetWeight()));
-    Text6->setText(formatWeightText(::height())); // the slot, not the window's height
-    Text7->setText(storableWebAddress(webAddress()));
+    // Whole, however long a hand-edited file makes them: the boxes' limits are for typing.
+    setBoxText(Text3, eightDigitsFromDate(dateFromSerial(declarationDate())));
+    setBoxText(Text4, formatWeightText(startWeight()));
+    setBoxText(Text5, formatWeightText(targetWeight()));
+    setBoxText(Text6, formatWeightText(::height())); // the slot, not the window's height
+    setBoxText(Text7, shownText(storableWebAddress(webAddress())));
     if (sex() == 0)
         Option1->setChecked(true);
     else
@@ -198,7 +199,7 @@ void Form2::fillSettingsFields()
     Check1->setChecked(deadlineDays() != 0);
     Text8->setEnabled(deadlineDays() != 0);
     if (deadlineDays() != 0)
-        Text8->setText(QString::number(deadlineDays()));
+        setBoxText(Text8, QString::number(deadlineDays()));
     // A code outside the list (a hand-edited file) shows no entry; the save then keeps the code.
     const bool listed = levelMode() >= 0 && levelMode() < LevelModeCount;
     Combo1->setCurrentIndex(listed ? levelMode() : -1);
@@ -231,8 +232,8 @@ void Form2::MSFlexGrid1_Click(int row)
 
 void Form2::selectRow(int row)
 {
-    Text1->setText(weights->dateText(row));
-    Text2->setText(weights->weightText(row));
+    setBoxText(Text1, weights->dateText(row));
+    setBoxText(Text2, weights->weightText(row));
     weights->setMarkedRow(row);
     selectedRow = row;
     Text2->setFocus();
@@ -355,8 +356,8 @@ bool Form2::finishChecksPass()
     if (!days || *days > 9000)
         return refuse(u"有効範囲内にある半角数字を期限に入れてください"_s);
     // A new or changed deadline must fall on today + 7 days or later; an unchanged one passes.
-    const int elapsed =
-        wholeDaysBetween(declarationDate(), serialFromDate(platform().now().date()));
+    // The days are calendar days, also when the declaration carries the time it was made.
+    const int elapsed = calendarDaysBetween(declarationDate(), platform().now().date());
     const bool newOrChanged = deadlineDays() == 0 || *days != deadlineDays();
     if (newOrChanged && *days < elapsed + 7)
         return refuse(

@@ -3,6 +3,7 @@
 
 #include "form2.h"
 #include "platform/platform.h"
+#include "screens/storabletext.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
@@ -53,7 +54,7 @@ void copySettingsIntoSlots(const Form2 &settings, int top, int left)
     takeNumber(settings.Text4, startWeight());
     takeNumber(settings.Text5, targetWeight());
     takeNumber(settings.Text6, height());
-    webAddress() = settings.Text7->text();
+    webAddress() = storedText(settings.Text7->text(), storableWebAddress(webAddress()));
     if (!settings.Check1->isChecked())
         deadlineDays() = 0;
     else if (const std::optional<std::int32_t> days = wholeNumber(settings.Text8))

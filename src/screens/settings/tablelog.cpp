@@ -6,29 +6,34 @@
 #include "state/dateserial.h"
 #include "state/numbers.h"
 
-#include <QFile>
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Keeps a copy of the file under a new name and leaves the file itself in place, so that the
-// program still finds its diet at the next start even if it ends before the next save.
-QString keepCopyAside(const QString &path)
+// Keeps a copy of the damaged file's bytes under a new name before anything can overwrite the
+// file, which stays in place so that the program still finds its diet at the next start even if
+// it ends before the next save. Says where the copy is, or why there is none.
+QString problemText(const QString &what, const QByteArray &bytes)
 {
-    const QString kept = keepUnreadableFile(path, platform().now());
-    if (!kept.isEmpty())
-        QFile::copy(kept, path);
-    return kept;
+    QString error;
+    const QString kept = keepCopyOf(yourDataPath(), bytes, platform().now(), &error);
+    if (kept.isEmpty())
+        return what + u"\n元のファイルの写しを残せませんでした。\n理由: "_s + error;
+    return what + u"\n元のファイルは次の名前で残してあります：\n"_s + kept;
 }
 
-QString problemText(const QString &what, const QString &kept)
+// "12, 40, 41 行目", the first few of many followed by "など".
+QString lineNumbersText(const std::vector<qsizetype> &lines)
 {
-    QString text = what;
-    if (!kept.isEmpty())
-        text += u"\n元のファイルは次の名前で残してあります：\n"_s + kept;
-    return text;
+    constexpr std::size_t listed = 10;
+    QStringList numbers;
+    for (std::size_t i = 0; i < std::min(lines.size(), listed); ++i)
+        numbers << QString::number(lines[i]);
+    return numbers.join(u", "_s) + (lines.size() > listed ? u" など"_s : QString()) + u" 行目"_s;
 }
 
 // The loader's two formats written straight into the cells, so that a log of 100,000 entries
@@ -68,26 +73,35 @@ CellText weightCell(double weight)
 TableLog readTableLog()
 {
     TableLog log;
-    QByteArray bytes;
-    if (!readFileBytes(yourDataPath(), bytes)) {
-        log.problem = problemText(u"体重の記録（yourdata.csv）を読み込めませんでした。"_s,
-                                  keepCopyAside(yourDataPath()));
+    const FileReading file = readDataFile(yourDataPath());
+    if (file.outcome == FileReading::Missing) {
+        log.problem = u"体重の記録（yourdata.csv）が見つかりません。"_s;
+        return log;
+    }
+    if (file.outcome == FileReading::CannotOpen) {
+        log.problem = u"体重の記録（yourdata.csv）を開けませんでした。\n理由: "_s +
+                      file.problem.reason + u"\n"_s + file.problem.remedy;
         return log;
     }
     // Room for a row per shortest line the reader accepts, so that the rows are never moved while
     // they are read; the room no row takes is never touched and so costs no memory.
-    log.entries.reserve(bytes.size() / 15 + 1);
-    const bool damaged = !readLog(bytes, [&](const LogEntry &entry) {
+    log.entries.reserve(file.bytes.size() / 15 + 1);
+    const LogReading reading = readLog(file.bytes, [&](const LogEntry &entry) {
         log.entries.push_back(tableEntry(entry.date, entry.weight));
     });
-    if (damaged) {
+    if (!reading.headerRead) {
+        log.problem =
+            problemText(u"体重の記録（yourdata.csv）を読み込めませんでした。"_s, file.bytes);
+    } else if (!reading.skippedLines.empty()) {
         log.problem = problemText(
-            u"体重の記録（yourdata.csv）に読めない行がありました。読めた %1 件の記録を表に入れます。"_s
+            u"体重の記録（yourdata.csv）に読めない行が %1 行ありました（%2）。その行を除いた %3 件の記録を表に入れます。"_s
+                .arg(reading.skippedLines.size())
+                .arg(lineNumbersText(reading.skippedLines))
                 .arg(log.entries.size()),
-            keepCopyAside(yourDataPath()));
+            file.bytes);
     } else if (log.entries.empty()) {
-        log.problem = problemText(u"体重の記録（yourdata.csv）に記録が一件もありません。"_s,
-                                  keepCopyAside(yourDataPath()));
+        log.problem =
+            problemText(u"体重の記録（yourdata.csv）に記録が一件もありません。"_s, file.bytes);
     }
     return log;
 }

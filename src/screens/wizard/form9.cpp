@@ -52,7 +52,7 @@ void Form9::Command2_Click()
     // The old deadline plus 30 days stands ready, greyed, should the user tick the box again.
     Form2 &settings = form2();
     settings.Check1->setChecked(false);
-    settings.Text8->setText(QString::number(deadlineDays() + 30));
+    setBoxText(settings.Text8, QString::number(std::int64_t(deadlineDays()) + 30));
     settings.Text8->setEnabled(false);
     deadlineDays() = 0; // reaches the file with the next save, as the box is unticked
     RefreshMainScreen();
