@@ -56,7 +56,5 @@ QString decodeTextFile(QByteArrayView bytes)
         return decodedUtf16(bytes, order);
     if (bytes.isValidUtf8())
         return QString::fromUtf8(bytes);
-    QString text;
-    decodeCodePage(bytes, text); // what does not decode is U+FFFD and reads as no weighing
-    return text;
+    return decodeCodePage(bytes); // a byte that does not decode reads as no weighing
 }
