@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The README's commands. Each one installs what is missing first, so a fresh Debian 12 machine
+# The README's commands. Each one installs what is missing first, so a fresh Debian 12 or 13 machine
 # needs nothing else. `make run` installs and builds only what the program needs; `make test`,
 # `make package` and the rest install everything and build every target.
 BUILD ?= build
