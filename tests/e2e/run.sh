@@ -757,19 +757,22 @@ if [ "$(id -u)" -eq 0 ]; then
     chmod o+x "$work"
     mkdir -m 700 "$work/nobody-home"
     chown nobody "$locked" "$locked/tolmidata" "$work/nobody-home"
+    # A copy of the program that nobody may run, wherever the build folder lies (under /root, say).
+    install -m 755 "$program" "$work/tolmishiki-for-nobody"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups env "HOME=$work/nobody-home"
-        "XDG_RUNTIME_DIR=$work/nobody-home")
+        "XDG_RUNTIME_DIR=$work/nobody-home" "$work/tolmishiki-for-nobody")
 else
     chmod 000 "$locked/tolmidata/yourdata.csv"
+    as_user=("$program")
 fi
 looked=$(stat -c '%s %Y %a %U' "$locked/tolmidata/yourdata.csv")
 for folder in "$locked" "$work/pipe"; do
-    (cd "$folder" && exec "${as_user[@]}" "$program") >>"$work/program.log" 2>&1 &
+    (cd "$folder" && exec "${as_user[@]}") >>"$work/program.log" 2>&1 &
     started+=($!)
     dismiss_message
     expect_ended "$!" "the program that cannot open $folder/tolmidata/yourdata.csv"
     [ "$(ls "$folder/tolmidata")" = yourdata.csv ] || fail "written in $folder: $(ls "$folder/tolmidata")"
-    as_user=()
+    as_user=("$program")
 done
 [ "$(stat -c '%s %Y %a %U' "$locked/tolmidata/yourdata.csv")" = "$looked" ] || fail "the file was touched"
 [ -p "$work/pipe/tolmidata/yourdata.csv" ] || fail "the named pipe was replaced"
