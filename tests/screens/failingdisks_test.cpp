@@ -12,12 +12,12 @@
 #include "screens/screens.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/form7.h"
-#include "screens/settings/weighttablemodel.h"
 #include "screens/wizard/form10.h"
 #include "screens/wizard/form5.h"
 #include "screens/wizard/form6.h"
 #include "state/datafiles.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 #include "support/samplediet.h"
 #include "support/tolmitest.h"
 
@@ -319,8 +319,8 @@ protected:
                     true,
                     [this] {
                         startWithADiet();
-                        form2().model()->insertBlankEntry(1);
-                        form2().model()->setEntry(1, u"20081021"_s, u"77.5"_s);
+                        weightLog().insertBlankEntry(1);
+                        weightLog().setEntry(1, u"20081021"_s, u"77.5"_s);
                     },
                     [this] {
                         fake.answers = {false}; // back to the main screen
@@ -330,7 +330,7 @@ protected:
                         EXPECT_EQ(fake.questions.size(), 1);
                         EXPECT_TRUE(form1().isVisible());
                         ASSERT_TRUE(form2Loaded());
-                        EXPECT_EQ(form2().model()->entryCount(), 3);
+                        EXPECT_EQ(weightLog().entryCount(), 3);
                     },
                     [this] {
                         form1().close();

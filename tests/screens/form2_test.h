@@ -6,9 +6,9 @@
 
 #include "screens/screens.h"
 #include "screens/settings/form2.h"
-#include "screens/settings/weighttablemodel.h"
 #include "state/dateserial.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 #include "support/tolmitest.h"
 
 #include <QApplication>
@@ -86,7 +86,7 @@ protected:
     }
     QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
     QString text(const char *name) const { return box(name)->text(); }
-    WeightTableModel &table() const { return *form2().model(); }
+    WeightLog &table() const { return weightLog(); }
 
     void press(const char *button) const
     {

@@ -7,10 +7,10 @@
 #include "screens/screens.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/form7.h"
-#include "screens/settings/weighttablemodel.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 #include "support/samplediet.h"
 #include "support/tolmitest.h"
 
@@ -63,8 +63,8 @@ protected:
 
     void addWeighing()
     {
-        form2().model()->insertBlankEntry(1);
-        form2().model()->setEntry(1, u"20081021"_s, u"77.5"_s);
+        weightLog().insertBlankEntry(1);
+        weightLog().setEntry(1, u"20081021"_s, u"77.5"_s);
     }
 };
 
@@ -114,7 +114,7 @@ TEST_F(Form7Test, DeclarationDateAndStartWeightLandInTheLastEntryAsTyped)
     EXPECT_TRUE(file.startsWith("1,72\r\n"));
     EXPECT_TRUE(file.contains("16711680,#2008-11-13#\r\n"));
     EXPECT_TRUE(file.endsWith("#2008-10-20#,78\r\n#2008-11-13#,72\r\n")) << file.toStdString();
-    const WeightTableModel &weights = *form2().model();
+    const WeightLog &weights = weightLog();
     ASSERT_EQ(weights.entryCount(), 2);
     EXPECT_EQ(weights.dateText(2), u"20081113"_s);
     EXPECT_EQ(weights.weightText(2), u"72"_s);
@@ -133,7 +133,7 @@ TEST_F(Form7Test, CancelledWeighingIsGoneEvenAfterExit)
     EXPECT_TRUE(discarded(dialog));
 
     QTest::mouseClick(form1().Command4, Qt::LeftButton);
-    EXPECT_EQ(form2().model()->entryCount(), 2);
+    EXPECT_EQ(weightLog().entryCount(), 2);
     form2().hide();
     form1().show();
     form1().close();
@@ -182,7 +182,7 @@ TEST_F(Form7Test, CloseBoxDiscardsLikeCancel)
     Form7 *dialog = finishSettings();
     dialog->close();
     EXPECT_TRUE(form1().isVisible());
-    EXPECT_EQ(form2().model()->entryCount(), 2);
+    EXPECT_EQ(weightLog().entryCount(), 2);
     EXPECT_EQ(readData(u"yourdata.csv"_s), dietFile);
 }
 

@@ -251,12 +251,13 @@ void Form1::Command5_Click()
 void Form1::closeEvent(QCloseEvent *event)
 {
     Form2 &settings = form2();
-    copySettingsIntoSlots(settings, windowTopInTwips(this), windowLeftInTwips(this));
+    copySettingsIntoSlots(settings.fields(), windowTopInTwips(this), windowLeftInTwips(this));
+    const bool saved = saveYourData();
+    settings.showTableFromTop();
     // After a failed write the user chooses: end without saving, or keep the main window (and
     // what the settings screen holds) and try again later.
-    if (!saveYourData(settings) &&
-        !platform().askQuestion(endWithoutSavingQuestion, u"保存しないで終了"_s,
-                                u"メイン画面に戻る"_s)) {
+    if (!saved && !platform().askQuestion(endWithoutSavingQuestion, u"保存しないで終了"_s,
+                                          u"メイン画面に戻る"_s)) {
         event->ignore();
         return;
     }

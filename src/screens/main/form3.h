@@ -9,8 +9,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Form3: the win/loss table. It marks every weighing against the one before it, counts wins and
-// losses and finds the longest winning run, all once when it is opened, from the settings
-// screen's weight table (unsaved entries included).
+// losses and finds the longest winning run, all once when it is opened, from the weight log
+// (unsaved entries included).
 class Form3 : public QWidget
 {
     Q_OBJECT

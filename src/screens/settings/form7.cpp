@@ -11,11 +11,11 @@
 #include "settingsstore.h"
 #include "state/numbers.h"
 #include "state/state.h"
-#include "weighttablemodel.h"
+#include "state/weightlog.h"
+#include "state/weightlogfile.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -40,17 +40,20 @@ Form7::Form7()
 void Form7::Command1_Click()
 {
     Form2 &settings = form2();
-    WeightTableModel &weights = *settings.model();
-    // The declaration entry follows the plan as typed, in half-width forms; the table is not
+    const SettingsFields fields = settings.fields();
+    WeightLog &log = weightLog();
+    // The declaration entry follows the plan as typed, in half-width forms; the log is not
     // re-sorted.
-    if (weights.entryCount() > 0)
-        weights.setEntry(weights.entryCount(), halfWidthForms(settings.Text3->text()),
-                         halfWidthForms(settings.Text4->text()));
-    copySettingsIntoSlots(settings, windowTopInTwips(this), windowLeftInTwips(this));
+    if (log.entryCount() > 0)
+        log.setEntry(log.entryCount(), halfWidthForms(fields.declarationDate),
+                     halfWidthForms(fields.startWeight));
+    copySettingsIntoSlots(fields, windowTopInTwips(this), windowLeftInTwips(this));
+    const bool saved = saveYourData();
+    settings.showTableFromTop();
     // A failed write has been reported; the dialog stays open so that nothing claims success.
-    if (!saveYourData(settings))
+    if (!saved)
         return;
-    takeNewestEntry(weights);
+    takeNewestEntry(log);
     form1().applyColours();
     RefreshMainScreen();
     showMainScreenHere();

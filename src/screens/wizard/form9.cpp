@@ -9,10 +9,8 @@
 #include "screens/settings/form2.h"
 #include "state/state.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -50,10 +48,7 @@ void Form9::Command2_Click()
 {
     done = true;
     // The old deadline plus 30 days stands ready, greyed, should the user tick the box again.
-    Form2 &settings = form2();
-    settings.Check1->setChecked(false);
-    setBoxText(settings.Text8, QString::number(std::int64_t(deadlineDays()) + 30));
-    settings.Text8->setEnabled(false);
+    form2().untickDeadline(QString::number(std::int64_t(deadlineDays()) + 30));
     deadlineDays() = 0; // reaches the file with the next save, as the box is unticked
     RefreshMainScreen();
     showInPlaceOf(&form1(), this);
