@@ -2,7 +2,7 @@
 // The weight log editor's write ("書込") and the save that writes the table back to disk.
 
 #include "registration.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/settingsstore.h"
 #include "state/datafiles.h"

@@ -5,7 +5,7 @@
 #include "screens/chart/weightchart.h"
 #include "screens/main/form1.h"
 #include "screens/main/form3.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "state/datafiles.h"
 #include "state/state.h"
 

@@ -6,7 +6,7 @@
 #include "registration.h"
 #include "screens/launch.h"
 #include "screens/main/form1.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "platform/endrequests.h"
 #include "screens/launch.h"
 #include "screens/main/form1.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -9,7 +9,7 @@
 #include "screens/launch.h"
 #include "screens/main/form1.h"
 #include "screens/main/form11.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/form7.h"
 #include "screens/wizard/form10.h"
@@ -226,15 +226,6 @@ std::map<QString, QByteArray> filesBelow(const QString &root)
                                   : (file.open(QIODevice::ReadOnly) ? file.readAll() : "<unread>");
     }
     return files;
-}
-
-template <typename Screen> Screen *visibleScreen()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *screen = qobject_cast<Screen *>(window); screen && screen->isVisible())
-            return screen;
-    }
-    return nullptr;
 }
 
 // Clicks a button of the shown screen of that kind; fails the test when none is shown.

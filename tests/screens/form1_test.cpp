@@ -10,7 +10,7 @@
 #include "screens/main/form1.h"
 #include "screens/main/form3.h"
 #include "screens/main/form4.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "state/datafiles.h"
 #include "state/state.h"

@@ -4,7 +4,7 @@
 // Driving the settings screen in tests: a yourdata.csv to load it from, and its controls found by
 // their object names and worked as the user would, with the mouse and the keyboard.
 
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "state/dateserial.h"
 #include "state/state.h"

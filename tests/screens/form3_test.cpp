@@ -2,7 +2,7 @@
 #include "platform/twips.h"
 #include "screens/main/form1.h"
 #include "screens/main/form3.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
@@ -50,11 +50,11 @@ protected:
         form2();
     }
 
+    // Opens the table as the main screen's ●○ does.
     Form3 *openTable()
     {
-        auto *table = new Form3;
-        table->show();
-        return table;
+        form1().Command3->click();
+        return visibleScreen<Form3>();
     }
 
     static QString marks(Form3 *table)

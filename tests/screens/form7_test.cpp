@@ -4,7 +4,7 @@
 
 #include "platform/twips.h"
 #include "screens/main/form1.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/form7.h"
 #include "state/datafiles.h"
@@ -49,16 +49,12 @@ protected:
         QTest::mouseClick(main.Command4, Qt::LeftButton); // to the settings screen
     }
 
-    // What the settings screen's finish button does after a change: the dialog in its place.
+    // The settings screen's finish button after a change: the dialog in its place.
     Form7 *finishSettings()
     {
         settingsDirty = 1;
-        Form2 &settings = form2();
-        auto *dialog = new Form7;
-        moveWindowToTwips(dialog, windowTopInTwips(&settings), windowLeftInTwips(&settings));
-        dialog->show();
-        settings.hide();
-        return dialog;
+        form2().Command6->click();
+        return visibleScreen<Form7>();
     }
 
     void addWeighing()

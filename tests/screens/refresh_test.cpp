@@ -5,7 +5,7 @@
 #include "engine/mainscreen.h"
 #include "screens/launch.h"
 #include "screens/main/form1.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "state/datafiles.h"
 #include "state/state.h"
 #include "support/tolmitest.h"

@@ -7,7 +7,7 @@
 #include "screens/chart/chartplot.h"
 #include "screens/chart/weightchart.h"
 #include "screens/main/form1.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"

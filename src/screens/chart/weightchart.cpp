@@ -3,10 +3,7 @@
 
 #include "chartplot.h"
 #include "platform/controls.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/main/form1.h"
-#include "screens/screens.h"
 #include "state/dateserial.h"
 #include "state/state.h"
 #include "state/weightlog.h"
@@ -91,6 +88,6 @@ void WeightChart::copyChart()
 
 void WeightChart::closeEvent(QCloseEvent *event)
 {
-    showInPlaceOf(&form1(), this);
+    emit closed();
     event->accept();
 }

@@ -30,8 +30,11 @@ public:
     QPushButton *copy = nullptr;
     QPushButton *back = nullptr;
 
+signals:
+    // 戻る or the close box; emitted while the chart still stands where it was.
+    void closed();
+
 protected:
-    // Brings the main screen back where the chart stood.
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -2,12 +2,9 @@
 #include "form3.h"
 
 #include "engine/formats.h"
-#include "form1.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/screens.h"
 #include "state/state.h"
 #include "state/weightlog.h"
 
@@ -103,6 +100,6 @@ void Form3::Command2_Click()
 
 void Form3::closeEvent(QCloseEvent *event)
 {
-    showInPlaceOf(&form1(), this);
+    emit closed();
     event->accept();
 }

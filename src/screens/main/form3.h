@@ -27,8 +27,11 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
 
+signals:
+    // 戻る or the close box; emitted while the screen still stands where it was.
+    void closed();
+
 protected:
-    // Brings the main screen back where this screen stood.
     void closeEvent(QCloseEvent *event) override;
 
 private:

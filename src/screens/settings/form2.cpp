@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form2.h"
 
-#include "form7.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/main/form1.h"
-#include "screens/main/form11.h"
-#include "screens/main/form4.h"
-#include "screens/screens.h"
-#include "screens/storabletext.h"
+#include "screens/shared/storabletext.h"
 #include "settingschecks.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
@@ -334,10 +328,7 @@ void Form2::Command6_Click()
     if (!finishChecksPass())
         return;
     discardPendingEntry();
-    if (settingsDirty == 1)
-        takePlaceOf(new Form7);
-    else
-        takePlaceOf(&form1());
+    emit finished();
 }
 
 // The checks of the finish button, in order; the first that fails tells the user and leaves the
@@ -380,22 +371,14 @@ bool Form2::finishChecksPass()
     return true;
 }
 
-// The opened screen takes this screen's top and left, is shown, and this screen is hidden.
-void Form2::takePlaceOf(QWidget *next)
-{
-    showInPlaceOf(next, this);
-    hide();
-}
-
 void Form2::Command4_Click()
 {
-    takePlaceOf(new Form4);
-    helpReturnTo = 2; // closing the help brings this screen back
+    emit helpRequested();
 }
 
 void Form2::Command9_Click()
 {
-    takePlaceOf(new Form11);
+    emit copyTemplateRequested();
 }
 
 void Form2::Command7_Click()

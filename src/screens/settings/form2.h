@@ -90,6 +90,12 @@ public:
     QPushButton *Command8 = nullptr;
     QPushButton *Command9 = nullptr;
 
+signals:
+    // 設定を終了する, once the fields passed their checks and a pending new entry is gone.
+    void finished();
+    void helpRequested();         // ヘルプ
+    void copyTemplateRequested(); // コピー変更
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -103,7 +109,6 @@ private:
     bool finishChecksPass();
     void pickColourInto(std::int32_t &slot);
     void settingsChanged(); // sets settingsDirty
-    void takePlaceOf(QWidget *next);
 
     WeightLog &weights;
     std::int32_t selectedRow = 0;      // the row carrying ">", 0 for none

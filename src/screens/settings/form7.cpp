@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form7.h"
 
-#include "form2.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/main/form1.h"
-#include "screens/screens.h"
-#include "settingsstore.h"
 #include "state/numbers.h"
 #include "state/state.h"
 #include "state/weightlog.h"
@@ -20,7 +15,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-Form7::Form7()
+Form7::Form7(SettingsFields fields) : fields(std::move(fields))
 {
     setObjectName(u"Form7"_s);
     setWindowTitle(u" ( ・◇・) ? ?"_s);
@@ -39,8 +34,6 @@ Form7::Form7()
 
 void Form7::Command1_Click()
 {
-    Form2 &settings = form2();
-    const SettingsFields fields = settings.fields();
     WeightLog &log = weightLog();
     // The declaration entry follows the plan as typed, in half-width forms; the log is not
     // re-sorted.
@@ -48,15 +41,11 @@ void Form7::Command1_Click()
         log.setEntry(log.entryCount(), halfWidthForms(fields.declarationDate),
                      halfWidthForms(fields.startWeight));
     copySettingsIntoSlots(fields, windowTopInTwips(this), windowLeftInTwips(this));
-    const bool saved = saveYourData();
-    settings.showTableFromTop();
     // A failed write has been reported; the dialog stays open so that nothing claims success.
-    if (!saved)
+    if (!saveYourData())
         return;
     takeNewestEntry(log);
-    form1().applyColours();
-    RefreshMainScreen();
-    showMainScreenHere();
+    emit saved();
     settingsDirty = 0;
     decided = true;
     close();
@@ -64,7 +53,7 @@ void Form7::Command1_Click()
 
 void Form7::Command2_Click()
 {
-    discardChanges();
+    emit discarded();
     decided = true;
     close();
 }
@@ -72,19 +61,6 @@ void Form7::Command2_Click()
 void Form7::closeEvent(QCloseEvent *event)
 {
     if (!decided)
-        discardChanges();
+        emit discarded();
     event->accept();
-}
-
-void Form7::discardChanges()
-{
-    // The settings screen and the slots (colours included) go back to what the file holds; the
-    // main screen still shows what it showed before the settings screen was opened.
-    form2().LoadSettingsScreen();
-    showMainScreenHere();
-}
-
-void Form7::showMainScreenHere()
-{
-    showInPlaceOf(&form1(), this);
 }

@@ -2,7 +2,7 @@
 #include "settingsstore.h"
 
 #include "platform/platform.h"
-#include "screens/storabletext.h"
+#include "screens/shared/storabletext.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form5.h"
 
-#include "form10.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/instancecheck.h"
+#include "screens/shared/instancecheck.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
 #include "state/state.h"
@@ -105,8 +103,8 @@ void Form5::Command1_Click()
     ::height() = *tall; // the diet's height, not the page's
     declarationDate() = serialFromDateTime(platform().now());
 
-    // The next page opens where this one stands; it is shown before this one closes, so the
-    // program never finds itself without a window on the way.
-    showInPlaceOf(new Form10, this);
+    // The next page opens where this one stands before this one closes, so the program never
+    // finds itself without a window on the way.
+    emit nextRequested();
     close();
 }
