@@ -292,11 +292,7 @@ TEST_F(CopyCustomisation, AFailedWriteIsReportedAndNothingIsTakenAsSaved)
 TEST_F(CopyCustomisation, TheSignOptionReachesTheMainScreenAtOnce)
 {
     resetTemplateToDefaults();
-    if (!form1().Label1[11])
-        GTEST_SKIP() << "the main screen's result lines are not built in this tree";
     RefreshMainScreen();
-    if (form1().Label1[11]->text().isEmpty())
-        GTEST_SKIP() << "the change line is not computed in this tree";
     EXPECT_TRUE(form1().Label1[11]->text().startsWith(u"-2.0 kg "_s));
 
     QPointer<Form11> dialog = openDialog();

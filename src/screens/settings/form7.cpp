@@ -2,7 +2,6 @@
 #include "form7.h"
 
 #include "platform/controls.h"
-#include "platform/fonts.h"
 #include "platform/twips.h"
 #include "state/numbers.h"
 #include "state/state.h"
@@ -17,11 +16,7 @@ using namespace Qt::Literals::StringLiterals;
 
 Form7::Form7(SettingsFields fields) : fields(std::move(fields))
 {
-    setObjectName(u"Form7"_s);
-    setWindowTitle(u" ( ・◇・) ? ?"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothicFont(9));
-    setClientSizeInTwips(this, 4095, 1995);
+    setUpDiscardedScreen(this, u"Form7"_s, u" ( ・◇・) ? ?"_s, 4095, 1995);
 
     Label1 = makeLabelAt(this, u"Label1"_s, u"入力画面の内容が変更されています"_s, 240, 180);
     Label2 = makeLabelAt(this, u"Label2"_s, u"どうしますか？"_s, 240, 480);

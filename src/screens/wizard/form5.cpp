@@ -18,20 +18,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-// A box's value when it reads as a number from `lowest` to `highest`, full-width forms as their
-// half-width ones; a text that is no number counts as out of range.
-std::optional<double> numberWithin(const QLineEdit *box, double lowest, double highest)
-{
-    const std::optional<double> value = parseNumber(halfWidthForms(box->text()));
-    if (!value || *value < lowest || *value > highest)
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
-
 Form5::Form5()
 {
     setUpDiscardedScreen(this, u"Form5"_s, u" スタートアップ - zunoko"_s, 5595, 3300);
@@ -77,9 +63,10 @@ void Form5::Form_Load()
 
 void Form5::Command1_Click()
 {
-    const std::optional<double> current = numberWithin(Text1, 0.5, 999);
-    const std::optional<double> target = numberWithin(Text2, 0.5, 999);
-    const std::optional<double> tall = numberWithin(Text3, 50, 999.9);
+    // A text that is no number counts as out of range.
+    const std::optional<double> current = numberWithin(Text1->text(), 0.5, 999);
+    const std::optional<double> target = numberWithin(Text2->text(), 0.5, 999);
+    const std::optional<double> tall = numberWithin(Text3->text(), 50, 999.9);
     QString problem;
     if (!current)
         problem = u"有効範囲内にある半角数字を現在の体重に入力してください"_s;
