@@ -161,6 +161,7 @@ void openConfirmationPage()
     showAsReplacement(page3);
 }
 
+// Page 2 in page 1's place; page 1 closes itself.
 void openModePage(Form5 *page1)
 {
     auto *page2 = new Form10;
@@ -168,6 +169,7 @@ void openModePage(Form5 *page1)
     showInPlaceOf(page2, page1);
 }
 
+// Page 1, shown once its load has made the single-instance check.
 void openFirstWizardPage()
 {
     auto *page1 = new Form5;
@@ -176,6 +178,7 @@ void openFirstWizardPage()
     page1->show();
 }
 
+// The deadline-passed dialog at the saved position, in front of the hidden main screen.
 void openDeadlinePassedDialog()
 {
     auto *dialog = new Form9;
