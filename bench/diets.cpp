@@ -2,7 +2,7 @@
 #include "diets.h"
 
 #include "platform/platform.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/startup.h"

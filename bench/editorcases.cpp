@@ -2,12 +2,12 @@
 // The weight log editor's write ("書込") and the save that writes the table back to disk.
 
 #include "registration.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/settingsstore.h"
-#include "screens/settings/weighttablemodel.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
+#include "state/weightlog.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -20,7 +20,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // The newest date of the generated log, as a date.
-QDate newestDate(const WeightTableModel &table)
+QDate newestDate(const WeightLog &table)
 {
     return dateFromEightDigits(table.dateText(1)).value_or(QDate());
 }
@@ -32,7 +32,7 @@ void writeOurs(benchmark::State &state)
     openDiet(entriesOf(state));
     Form2 &screen = form2();
     const int row = entriesOf(state) / 2;
-    QDate day = newestDate(*screen.model());
+    QDate day = newestDate(weightLog());
     for (auto _ : state) {
         state.PauseTiming();
         day = day.addDays(1);
@@ -42,7 +42,7 @@ void writeOurs(benchmark::State &state)
         state.ResumeTiming();
         screen.Command2_Click();
     }
-    if (screen.model()->dateText(1) != eightDigitsFromDate(day))
+    if (weightLog().dateText(1) != eightDigitsFromDate(day))
         state.SkipWithError("the written entry is not at the top");
 }
 
@@ -62,14 +62,14 @@ void writeBaseline(benchmark::State &state)
     }
 }
 
-// The settings save and the exit save: the table rows to bytes, then to disk through QSaveFile.
+// The settings save and the exit save: the log's rows to bytes, then to disk through QSaveFile.
 // The generated file is written back as it was, which is checked once at the end.
 void saveOurs(benchmark::State &state)
 {
     openDiet(entriesOf(state));
-    Form2 &screen = form2();
+    form2();
     for (auto _ : state) {
-        if (!saveYourData(screen)) {
+        if (!saveYourData()) {
             state.SkipWithError("the save failed");
             break;
         }

@@ -5,7 +5,7 @@
 #include "screens/chart/weightchart.h"
 #include "screens/main/form1.h"
 #include "screens/main/form3.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "state/datafiles.h"
 #include "state/state.h"
 
@@ -15,7 +15,7 @@
 namespace {
 
 // Opening the win/loss table: its constructor marks every weighing and counts the runs, from the
-// settings screen's table. The table stays hidden; its deletion is not timed.
+// weight log the settings screen loaded. The table stays hidden; its deletion is not timed.
 void winLossOurs(benchmark::State &state)
 {
     openDiet(entriesOf(state));
@@ -50,9 +50,9 @@ void winLossBaseline(benchmark::State &state)
     }
 }
 
-// Opening the weight chart: its constructor reads the settings screen's table and computes the
-// trend and the forecast, then its first paint lays the plot out and draws it (into an image, as
-// the offscreen platform would). Measured against the win/loss table's opening above.
+// Opening the weight chart: its constructor reads the weight log and computes the trend and the
+// forecast, then its first paint lays the plot out and draws it (into an image, as the offscreen
+// platform would). Measured against the win/loss table's opening above.
 void chartOurs(benchmark::State &state)
 {
     openDiet(entriesOf(state));

@@ -10,7 +10,7 @@
 #include <functional>
 #include <span>
 
-// Steps 1 to 3 for a table of `count` entries: entry ⌊r × (count - 1)⌋ + 1 (1 to 576 for the
+// The entry of a table of `count` entries for the draw r: ⌊r × (count - 1)⌋ + 1 (1 to 576 for the
 // whole table), except that a randomPhraseOn of 0 gives entry 0 and sets the flag to 1. The draw
 // is made by the caller in either case.
 int phraseEntry(double r, std::int16_t &randomPhraseOn, int count = PhraseCount);

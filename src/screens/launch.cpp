@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "launch.h"
 
-#include "main/form1.h"
+#include "navigator.h"
 #include "platform/platform.h"
-#include "platform/twips.h"
-#include "screens.h"
-#include "settings/form2.h"
 #include "state/datafiles.h"
 #include "state/startup.h"
-#include "state/state.h"
-#include "wizard/form5.h"
-#include "wizard/form9.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,41 +60,6 @@ void startProgram()
         return;
     }
     reportUnwrittenFiles(files.unwritten);
-
-    if (setupDone() == 0) {
-        auto *page1 = new Form5;
-        page1->Form_Load();
-        removeLeftoversWhenGuarded();
-        page1->show();
-        return;
-    }
-
-    form1();
+    openFirstScreen();
     removeLeftoversWhenGuarded();
-    form2();
-    keepWindowOnScreen(platform().screenSizeTwips());
-
-    if (deadlineHasPassed(platform().now().date())) {
-        auto *dialog = new Form9;
-        moveWindowToTwips(dialog, windowTop(), windowLeft());
-        dialog->show();
-        return;
-    }
-
-    RefreshMainScreen();
-    moveWindowToTwips(&form1(), windowTop(), windowLeft());
-    form1().show();
-}
-
-void endOnRequest()
-{
-    static bool ending = false; // a second request while the first still asks the user is the same
-    if (ending)
-        return;
-    ending = true;
-    if (form1Loaded() && form1().isVisible())
-        form1().close(); // the user may go back to the main screen after a failed save
-    else
-        QCoreApplication::exit(0); // no window is closed, so no exit save runs
-    ending = false;
 }

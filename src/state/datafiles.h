@@ -44,13 +44,13 @@ struct LogEntry
     double weight = 0;
 };
 
-// A log line written from the settings screen's table: the "yyyymmdd" text as a date without time
-// of day and the weight text read as a number. False when either text does not convert.
+// A log line written from a row of the weight log: the "yyyymmdd" text as a date without time of
+// day and the weight text read as a number. False when either text does not convert.
 bool logEntryFromTableTexts(QStringView dateText, QStringView weightText, LogEntry &entry);
-// That log line written as a record. Texts in the table's own formats ("yyyymmdd" of a real day,
+// That log line written as a record. Texts in the log's own formats ("yyyymmdd" of a real day,
 // "###.0") go into their fields as they are, which gives the bytes of the round trip through
 // numbers without its cost; any other texts take that round trip. False when they do not convert.
-// The texts may be Latin-1 or UTF-16 (or UTF-8), so that the table's cells need no conversion.
+// The texts may be Latin-1 or UTF-16 (or UTF-8), so that the log's cells need no conversion.
 bool writeTableLine(FieldWriter &writer, QAnyStringView dateText, QAnyStringView weightText);
 
 // The same for many lines: the direct ones go into a block through a pointer, and the block into

@@ -6,11 +6,11 @@
 // and a zero before the point ("79.6", "0.5", "100.0"), every line ending in CR LF. Reading such
 // a text back (importWeighings) gives the same entries.
 //
-// The rows come as the settings screen's table holds them: `rowTexts(i)` gives row i's date and
-// weight texts ("yyyymmdd", "###.0") for i = 0 .. rowCount - 1, newest first, as a pair of
-// anything a QAnyStringView views (texts, or views valid until the next call), so that no row is
-// copied on the way. A row whose texts are in other forms (the blank row of a pending new entry)
-// is left out.
+// The rows come as the weight log holds them: `rowTexts(i)` gives row i's date and weight texts
+// ("yyyymmdd", "###.0") for i = 0 .. rowCount - 1, newest first, as a pair of anything a
+// QAnyStringView views (texts, or views valid until the next call), so that no row is copied on
+// the way. A row whose texts are in other forms (the blank row of a pending new entry) is left
+// out.
 
 #include <QAnyStringView>
 #include <QByteArray>

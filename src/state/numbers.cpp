@@ -99,6 +99,14 @@ QString halfWidthForms(QStringView typed)
     return text;
 }
 
+std::optional<double> numberWithin(QStringView typed, double low, double high)
+{
+    const std::optional<double> number = parseNumber(halfWidthForms(typed));
+    if (!number || *number < low || *number > high)
+        return std::nullopt;
+    return number;
+}
+
 QString formatTenths(double value)
 {
     return roundedTenths(value, true);

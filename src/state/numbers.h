@@ -16,6 +16,10 @@ std::optional<double> parseNumber(QStringView text);
 // else stays. Every reader of a number or date box reads its text through this.
 QString halfWidthForms(QStringView typed);
 
+// A number box's text as a number from `low` to `high` inclusive, read through halfWidthForms;
+// empty when it is no number or outside.
+std::optional<double> numberWithin(QStringView typed, double low, double high);
+
 // "##0.0": at least one digit before the point, one after it, "-" for negatives (80 -> "80.0",
 // 0.5 -> "0.5", -1.5 -> "-1.5"), rounded to the nearest tenth, halves away from zero.
 QString formatTenths(double value);

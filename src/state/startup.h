@@ -13,7 +13,8 @@
 #include <optional>
 #include <vector>
 
-// Steps 1 to 4: the phrase flag, dataRoot, the data directory and both data files. A data
+// Sets randomPhraseOn, takes the working directory as dataRoot, creates the data directory and
+// loads both data files, writing default files in place of missing or damaged ones. A data
 // directory that cannot be created, or whose names cannot be read, is unusable like a data file
 // that cannot be opened: nothing is written and start-up must end.
 StartupFiles prepareDataAtStartup(const QString &workingDirectory, const QDateTime &now);

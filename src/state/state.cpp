@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "state.h"
 
+#include "weightlog.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 const std::array<QString, LevelModeCount> LevelModeListTexts = {
@@ -31,4 +33,5 @@ void resetState()
     latestDate = 0;
     helpReturnTo = 0;
     randomPhraseOn = 1;
+    weightLog().setEntries({});
 }

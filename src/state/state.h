@@ -159,5 +159,6 @@ extern const std::array<QString, LevelModeCount> LevelModeListTexts;
 // The code of a list text, or -1 when the text is none of the seven (compared exactly).
 int levelModeOfListText(const QString &text);
 
-// Puts every slot and module-wide value back to its state at process start (for tests).
+// Puts every slot and module-wide value back to its state at process start and empties the
+// weight log (for tests).
 void resetState();

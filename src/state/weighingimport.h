@@ -15,7 +15,7 @@
 #include <vector>
 
 // Log entries as (date text, weight text) pairs, for finding a weighing already there. Only texts
-// in the table's two formats ("yyyymmdd", "###.0") are held: an entry in any other form (the blank
+// in the log's two formats ("yyyymmdd", "###.0") are held: an entry in any other form (the blank
 // row of a pending new entry) can equal no weighing taken.
 class WeighingKeys
 {

@@ -18,14 +18,14 @@ class Formats : public UnderEachLocale
 };
 RUN_UNDER_EACH_LOCALE(Formats);
 
-TEST_P(Formats, TenthsAsThePartsExamplesHaveThem)
+TEST_P(Formats, TenthsKeepAZeroBeforeThePointAndRoundToOneDecimal)
 {
     EXPECT_EQ(formatTenths(80), u"80.0"_s);
     EXPECT_EQ(formatTenths(0.5), u"0.5"_s);
     EXPECT_EQ(formatTenths(27.68), u"27.7"_s);
     EXPECT_EQ(formatTenths(-1.5), u"-1.5"_s);
     EXPECT_EQ(formatTenths(110), u"110.0"_s);
-    // The worked example's BMI values and rate.
+    // Body-mass indices of 80 and 78 kg at 170 cm, and changes as the main screen shows them.
     EXPECT_EQ(formatTenths(80.0 / ((170.0 / 100) * (170.0 / 100))), u"27.7"_s);
     EXPECT_EQ(formatTenths(78.0 / ((170.0 / 100) * (170.0 / 100))), u"27.0"_s);
     EXPECT_EQ(formatTenths(-5.0), u"-5.0"_s);

@@ -70,8 +70,8 @@ std::vector<int> rowSpan(int first, int last)
     return rows;
 }
 
-// Steps 3 to 5 of the lookup: the anchor row, the bracket bound and the range end. The
-// candidates are the rows anchor to rangeEnd - 1.
+// The lookup's bracket: the anchor row, the bracket bound and the range end. The candidates are
+// the rows anchor to rangeEnd - 1.
 struct Bracket
 {
     int anchor;

@@ -9,15 +9,15 @@
 #include "screens/launch.h"
 #include "screens/main/form1.h"
 #include "screens/main/form11.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/form7.h"
-#include "screens/settings/weighttablemodel.h"
 #include "screens/wizard/form10.h"
 #include "screens/wizard/form5.h"
 #include "screens/wizard/form6.h"
 #include "state/datafiles.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 #include "support/samplediet.h"
 #include "support/tolmitest.h"
 
@@ -228,15 +228,6 @@ std::map<QString, QByteArray> filesBelow(const QString &root)
     return files;
 }
 
-template <typename Screen> Screen *visibleScreen()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *screen = qobject_cast<Screen *>(window); screen && screen->isVisible())
-            return screen;
-    }
-    return nullptr;
-}
-
 // Clicks a button of the shown screen of that kind; fails the test when none is shown.
 template <typename Screen> void clickOn(QPushButton *Screen::*button)
 {
@@ -319,8 +310,8 @@ protected:
                     true,
                     [this] {
                         startWithADiet();
-                        form2().model()->insertBlankEntry(1);
-                        form2().model()->setEntry(1, u"20081021"_s, u"77.5"_s);
+                        weightLog().insertBlankEntry(1);
+                        weightLog().setEntry(1, u"20081021"_s, u"77.5"_s);
                     },
                     [this] {
                         fake.answers = {false}; // back to the main screen
@@ -330,7 +321,7 @@ protected:
                         EXPECT_EQ(fake.questions.size(), 1);
                         EXPECT_TRUE(form1().isVisible());
                         ASSERT_TRUE(form2Loaded());
-                        EXPECT_EQ(form2().model()->entryCount(), 3);
+                        EXPECT_EQ(weightLog().entryCount(), 3);
                     },
                     [this] {
                         form1().close();

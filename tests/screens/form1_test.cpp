@@ -10,11 +10,11 @@
 #include "screens/main/form1.h"
 #include "screens/main/form3.h"
 #include "screens/main/form4.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
-#include "screens/settings/weighttablemodel.h"
 #include "state/datafiles.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 #include "support/samplediet.h"
 #include "support/tolmitest.h"
 
@@ -358,15 +358,15 @@ TEST_F(Form1Test, AScreenThatReplacesAnotherIgnoresClicksForTheDoubleClickInterv
     QApplication::setDoubleClickInterval(300);
     click("Command4"); // the first click of a double-click on 入力
     Form2 &settings = form2();
-    const int entries = settings.model()->entryCount();
+    const int entries = weightLog().entryCount();
     QTest::mouseClick(settings.Command1, Qt::LeftButton); // its second click, on 新規
-    EXPECT_EQ(settings.model()->entryCount(), entries);
+    EXPECT_EQ(weightLog().entryCount(), entries);
     QTest::keyClick(settings.Command1, Qt::Key_Space); // the keyboard is not held back
-    EXPECT_EQ(settings.model()->entryCount(), entries + 1);
+    EXPECT_EQ(weightLog().entryCount(), entries + 1);
     QTest::qWait(QApplication::doubleClickInterval());
     QTest::mouseClick(settings.Command3, Qt::LeftButton); // 削除, of the new row
     QApplication::setDoubleClickInterval(0);
-    EXPECT_EQ(settings.model()->entryCount(), entries);
+    EXPECT_EQ(weightLog().entryCount(), entries);
 }
 
 TEST_F(Form1Test, AnEndWithoutTheCloseBoxSavesFromTheMainScreenOnly)
@@ -397,8 +397,8 @@ TEST_F(Form1Test, ClosingSavesTheSettingsScreenAndThePosition)
     settings.Option2->setChecked(true);
     settings.Check1->setChecked(true);
     settings.Text8->setText(u"30.5"_s); // a fraction rounds half to even
-    settings.model()->insertBlankEntry(1);
-    settings.model()->setEntry(1, u"20081021"_s, u"77.5"_s);
+    weightLog().insertBlankEntry(1);
+    weightLog().setEntry(1, u"20081021"_s, u"77.5"_s);
     moveWindowToTwips(&screen, 3000, 4500);
 
     screen.close();
@@ -455,8 +455,8 @@ private:
 TEST_F(Form1Test, AFailedSaveAtExitIsReportedAndTheUserMayGoBack)
 {
     Form1 &screen = showMainScreen();
-    form2().model()->insertBlankEntry(1);
-    form2().model()->setEntry(1, u"20081021"_s, u"77.5"_s);
+    weightLog().insertBlankEntry(1);
+    weightLog().setEntry(1, u"20081021"_s, u"77.5"_s);
     {
         FileSizeLimit full;
         fake.answers = {false}; // back to the main window
@@ -470,7 +470,7 @@ TEST_F(Form1Test, AFailedSaveAtExitIsReportedAndTheUserMayGoBack)
     EXPECT_EQ(fake.questions.size(), 1);
     EXPECT_TRUE(screen.isVisible());
     ASSERT_TRUE(form2Loaded());
-    EXPECT_EQ(form2().model()->entryCount(), 3);
+    EXPECT_EQ(weightLog().entryCount(), 3);
 
     screen.close(); // the disk has room again
     EXPECT_TRUE(readData(u"yourdata.csv"_s).contains("#2008-10-21#,77.5\r\n"));

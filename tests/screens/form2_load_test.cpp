@@ -70,8 +70,8 @@ TEST_F(Form2LoadTest, ValuesLongerThanTheirBoxesAndOddBytesSurviveASave)
     EXPECT_EQ(text("Text8"), u"32767"_s);
     EXPECT_EQ(text("Text4"), u"12345.5"_s);
     EXPECT_EQ(text("Text7"), QString(350, u'a') + u"〓〓"_s);
-    copySettingsIntoSlots(form2(), 1500, 3000);
-    ASSERT_TRUE(saveYourData(form2()));
+    copySettingsIntoSlots(form2().fields(), 1500, 3000);
+    ASSERT_TRUE(saveYourData());
     EXPECT_EQ(readData(u"yourdata.csv"_s).toHex(), file.toHex());
 
     type("Text8", u"123456"_s);
@@ -135,7 +135,7 @@ TEST_F(Form2LoadTest, ADamagedLineCostsThatLineAloneAndTheFileIsKept)
     EXPECT_EQ(kept.readAll(), damaged);
     EXPECT_EQ(readData(u"yourdata.csv"_s), damaged) << "left in place for the next start";
 
-    ASSERT_TRUE(saveYourData(form2()));
+    ASSERT_TRUE(saveYourData());
     EXPECT_TRUE(readData(u"yourdata.csv"_s)
                     .endsWith("#2008-10-05#,76\r\n#2008-10-01#,78\r\n#2008-09-12#,80\r\n"));
 }

@@ -4,11 +4,11 @@
 // Driving the settings screen in tests: a yourdata.csv to load it from, and its controls found by
 // their object names and worked as the user would, with the mouse and the keyboard.
 
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
-#include "screens/settings/weighttablemodel.h"
 #include "state/dateserial.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 #include "support/tolmitest.h"
 
 #include <QApplication>
@@ -86,7 +86,7 @@ protected:
     }
     QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
     QString text(const char *name) const { return box(name)->text(); }
-    WeightTableModel &table() const { return *form2().model(); }
+    WeightLog &table() const { return weightLog(); }
 
     void press(const char *button) const
     {

@@ -2,12 +2,12 @@
 #include "platform/twips.h"
 #include "screens/main/form1.h"
 #include "screens/main/form3.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
-#include "screens/settings/weighttablemodel.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 #include "support/tolmitest.h"
 
 #include <QClipboard>
@@ -50,11 +50,11 @@ protected:
         form2();
     }
 
+    // Opens the table as the main screen's ●○ does.
     Form3 *openTable()
     {
-        auto *table = new Form3;
-        table->show();
-        return table;
+        form1().Command3->click();
+        return visibleScreen<Form3>();
     }
 
     static QString marks(Form3 *table)
@@ -82,8 +82,8 @@ TEST_F(WinLossTable, OnlyTheDeclarationEntryGivesNoMarks)
     EXPECT_EQ(marks(table), QString());
     EXPECT_EQ(winsAndLosses(table), u"０勝０敗"_s);
     EXPECT_EQ(longestRun(table), u"連続記録 0日"_s);
-    EXPECT_EQ(form2().model()->entryCount(), 1);
-    EXPECT_EQ(form2().model()->weightText(1), u"80.0"_s);
+    EXPECT_EQ(weightLog().entryCount(), 1);
+    EXPECT_EQ(weightLog().weightText(1), u"80.0"_s);
 }
 
 TEST_F(WinLossTable, MarksEveryWeighingAgainstThePreviousOneAndTheTarget)
@@ -123,7 +123,7 @@ TEST_F(WinLossTable, ShowsTheLongestRunNotTheCurrentOne)
 TEST_F(WinLossTable, CountsAnEntryNotYetSaved)
 {
     keepLog({80.0, 79.0}, 70.0);
-    WeightTableModel &log = *form2().model();
+    WeightLog &log = weightLog();
     log.insertBlankEntry(1);
     log.setEntry(1, u"20080610"_s, u"81.0"_s);
     Form3 *table = openTable();

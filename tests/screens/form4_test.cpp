@@ -3,7 +3,7 @@
 #include "screens/main/form1.h"
 #include "screens/main/form4.h"
 #include "screens/main/helptext.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "state/datafiles.h"
 #include "state/state.h"
@@ -11,6 +11,7 @@
 
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -34,15 +35,12 @@ protected:
         writeData(u"yourdata.csv"_s, log);
     }
 
-    // Opens the help from `opener` as the openers do: in its place, then hides the opener.
-    QPointer<Form4> openHelpFrom(QWidget &opener, std::int16_t returnTo)
+    // Opens the help with the ヘルプ button of `opener`, the main or the settings screen.
+    static QPointer<Form4> openHelpFrom(QWidget &opener)
     {
-        auto *help = new Form4;
-        moveWindowToTwips(help, windowTopInTwips(&opener), windowLeftInTwips(&opener));
-        help->show();
-        helpReturnTo = returnTo;
-        opener.hide();
-        return help;
+        const QString button = opener.objectName() == u"Form1"_s ? u"Command5"_s : u"Command4"_s;
+        opener.findChild<QPushButton *>(button)->click();
+        return visibleScreen<Form4>();
     }
 };
 
@@ -51,7 +49,7 @@ TEST_F(HelpScreen, ReturnsToTheScreenThatOpenedItAtTheHelpsPosition)
     Form2 &settings = form2();
     moveWindowToTwips(&settings, 600, 900);
     settings.show();
-    QPointer<Form4> help = openHelpFrom(settings, 2);
+    QPointer<Form4> help = openHelpFrom(settings);
     moveWindowToTwips(help, 2100, 4500);
     help->close();
     ASSERT_TRUE(discarded(help));
@@ -63,7 +61,7 @@ TEST_F(HelpScreen, ReturnsToTheScreenThatOpenedItAtTheHelpsPosition)
     settings.hide();
     Form1 &mainScreen = form1();
     mainScreen.show();
-    help = openHelpFrom(mainScreen, 1);
+    help = openHelpFrom(mainScreen);
     moveWindowToTwips(help, 300, 1200);
     pressKey(help, Qt::Key_Escape);
     ASSERT_TRUE(discarded(help));
@@ -77,7 +75,7 @@ TEST_F(HelpScreen, ShowsTheHelpTextReadOnlyFromTheTop)
 {
     Form1 &mainScreen = form1();
     mainScreen.show();
-    QPointer<Form4> help = openHelpFrom(mainScreen, 1);
+    QPointer<Form4> help = openHelpFrom(mainScreen);
     auto *text = help->findChild<QPlainTextEdit *>(u"Text1"_s);
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->isReadOnly());

@@ -4,13 +4,13 @@
 
 #include "platform/twips.h"
 #include "screens/main/form1.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "screens/settings/form7.h"
-#include "screens/settings/weighttablemodel.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 #include "support/samplediet.h"
 #include "support/tolmitest.h"
 
@@ -49,22 +49,18 @@ protected:
         QTest::mouseClick(main.Command4, Qt::LeftButton); // to the settings screen
     }
 
-    // What the settings screen's finish button does after a change: the dialog in its place.
+    // The settings screen's finish button after a change: the dialog in its place.
     Form7 *finishSettings()
     {
         settingsDirty = 1;
-        Form2 &settings = form2();
-        auto *dialog = new Form7;
-        moveWindowToTwips(dialog, windowTopInTwips(&settings), windowLeftInTwips(&settings));
-        dialog->show();
-        settings.hide();
-        return dialog;
+        form2().Command6->click();
+        return visibleScreen<Form7>();
     }
 
     void addWeighing()
     {
-        form2().model()->insertBlankEntry(1);
-        form2().model()->setEntry(1, u"20081021"_s, u"77.5"_s);
+        weightLog().insertBlankEntry(1);
+        weightLog().setEntry(1, u"20081021"_s, u"77.5"_s);
     }
 };
 
@@ -114,7 +110,7 @@ TEST_F(Form7Test, DeclarationDateAndStartWeightLandInTheLastEntryAsTyped)
     EXPECT_TRUE(file.startsWith("1,72\r\n"));
     EXPECT_TRUE(file.contains("16711680,#2008-11-13#\r\n"));
     EXPECT_TRUE(file.endsWith("#2008-10-20#,78\r\n#2008-11-13#,72\r\n")) << file.toStdString();
-    const WeightTableModel &weights = *form2().model();
+    const WeightLog &weights = weightLog();
     ASSERT_EQ(weights.entryCount(), 2);
     EXPECT_EQ(weights.dateText(2), u"20081113"_s);
     EXPECT_EQ(weights.weightText(2), u"72"_s);
@@ -133,7 +129,7 @@ TEST_F(Form7Test, CancelledWeighingIsGoneEvenAfterExit)
     EXPECT_TRUE(discarded(dialog));
 
     QTest::mouseClick(form1().Command4, Qt::LeftButton);
-    EXPECT_EQ(form2().model()->entryCount(), 2);
+    EXPECT_EQ(weightLog().entryCount(), 2);
     form2().hide();
     form1().show();
     form1().close();
@@ -182,7 +178,7 @@ TEST_F(Form7Test, CloseBoxDiscardsLikeCancel)
     Form7 *dialog = finishSettings();
     dialog->close();
     EXPECT_TRUE(form1().isVisible());
-    EXPECT_EQ(form2().model()->entryCount(), 2);
+    EXPECT_EQ(weightLog().entryCount(), 2);
     EXPECT_EQ(readData(u"yourdata.csv"_s), dietFile);
 }
 

@@ -5,7 +5,7 @@
 #include "platform/twips.h"
 #include "screens/launch.h"
 #include "screens/main/form1.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "screens/wizard/form9.h"
 #include "state/datafiles.h"

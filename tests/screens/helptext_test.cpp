@@ -131,8 +131,6 @@ TEST(HelpText, ListsTheLevelsOfEachModeFromTheNameTables)
                           {u"// ソルジャーモード（男性）"_s, Soldier, 0},
                           {u"// ソルジャーモード（女性）"_s, Soldier, 1},
                           {u"// コスモＲモード"_s, CosmoR, 0}};
-    if (!levelNameTable(Kitten, 0))
-        GTEST_SKIP() << "the level name tables are not filled in this tree";
     const QStringList lines = helpLines();
     for (const Mode &mode : modes) {
         const LevelNameTable *table = levelNameTable(mode.levelMode, mode.sex);

@@ -2,7 +2,7 @@
 #include "platform/twips.h"
 #include "screens/launch.h"
 #include "screens/main/form1.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
 #include "screens/wizard/form5.h"
 #include "screens/wizard/form9.h"
@@ -16,15 +16,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-template <typename Screen> Screen *visibleScreen()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *screen = qobject_cast<Screen *>(window); screen && screen->isVisible())
-            return screen;
-    }
-    return nullptr;
-}
 
 int visibleWindowCount()
 {

@@ -7,13 +7,13 @@
 #include "screens/chart/chartplot.h"
 #include "screens/chart/weightchart.h"
 #include "screens/main/form1.h"
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "screens/settings/form2.h"
-#include "screens/settings/weighttablemodel.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 #include "support/samplediet.h"
 #include "support/tolmitest.h"
 
@@ -50,11 +50,11 @@ protected:
     // 2020-01-01 (the declaration entry, the last row) on, the newest in row 1.
     static void keepUnsaved(const std::vector<double> &weights)
     {
-        std::vector<WeightTableModel::Entry> rows;
+        std::vector<WeightLog::Entry> rows;
         for (auto k = qsizetype(weights.size()); k-- > 0;)
             rows.emplace_back(eightDigitsFromDate(QDate(2020, 1, 1).addDays(k)),
                               formatWeightText(weights[k]));
-        form2().model()->setEntries(std::move(rows));
+        weightLog().setEntries(std::move(rows));
     }
 
     static WeightChart *openChart()
@@ -147,8 +147,8 @@ TEST_F(WeightChartTest, HoveringADotNamesItsDateWeightAndLevel)
     std::vector<double> weights(11, 80.0);
     weights.back() = 70.0;
     keepUnsaved(weights);
-    form2().model()->removeEntry(2); // a row whose date or weight is no number is skipped too
-    form2().model()->insertBlankEntry(1);
+    weightLog().removeEntry(2); // a row whose date or weight is no number is skipped too
+    weightLog().insertBlankEntry(1);
     startWeight() = 80;
     targetWeight() = 60;
     declarationDate() = serialFromDate(QDate(2020, 1, 1));

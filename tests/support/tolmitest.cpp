@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tolmitest.h"
 
-#include "screens/screens.h"
+#include "screens/navigator.h"
 #include "state/state.h"
 
 #include <QAccessible>

@@ -6,6 +6,7 @@
 
 #include "fakeplatform.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
@@ -32,6 +33,16 @@ private:
 
 // Presses `key` as the user would: on the focused control of `window`, made the active window.
 void pressKey(QWidget *window, int key);
+
+// The screen of type `Screen` that shows; null when none shows.
+template <typename Screen> Screen *visibleScreen()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *screen = qobject_cast<Screen *>(window); screen && screen->isVisible())
+            return screen;
+    }
+    return nullptr;
+}
 
 // Whether `screen`, closed for good, is deleted within a second. (Qt's QTRY_ macros report to
 // QtTest alone, so a failure of theirs would pass unseen here.)

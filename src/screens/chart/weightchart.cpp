@@ -3,14 +3,10 @@
 
 #include "chartplot.h"
 #include "platform/controls.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/main/form1.h"
-#include "screens/screens.h"
-#include "screens/settings/form2.h"
-#include "screens/settings/weighttablemodel.h"
 #include "state/dateserial.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -21,13 +17,12 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-std::vector<Weighing> weighingsOfTable()
+std::vector<Weighing> weighingsOfLog(const WeightLog &log)
 {
-    const WeightTableModel &log = *form2().model();
     std::vector<Weighing> weighings;
     weighings.reserve(log.entryCount());
     for (int row = log.entryCount(); row >= 1; --row) {
-        const WeightTableModel::Entry &entry = log.entry(row);
+        const WeightLog::Entry &entry = log.entry(row);
         const std::optional<CivilDate> date = civilFromEightDigits(entry.date.view());
         const std::optional<double> weight = entry.weight.number();
         if (!date || !weight)
@@ -43,7 +38,7 @@ WeightChart::WeightChart()
 {
     setUpDiscardedScreen(this, u"WeightChart"_s, u" 体重グラフ - zunoko"_s, 5595, 3300);
 
-    series = computeTrend(weighingsOfTable());
+    series = computeTrend(weighingsOfLog(weightLog()));
     plot = new ChartPlot(series, this);
     plot->setObjectName(u"plot"_s);
     placeInTwips(plot, 120, 60, 5355, 2370);
@@ -93,6 +88,6 @@ void WeightChart::copyChart()
 
 void WeightChart::closeEvent(QCloseEvent *event)
 {
-    showInPlaceOf(&form1(), this);
+    emit closed();
     event->accept();
 }

@@ -8,10 +8,11 @@
 class ChartPlot;
 class QLabel;
 class QPushButton;
+class WeightLog;
 
-// The weight chart: the weighings of the settings screen's table (unsaved edits included) over
-// time, their trend and the forecast of the day the target is reached. It takes the main
-// screen's place like the win/loss table and writes nothing.
+// The weight chart: the weighings of the weight log (unsaved edits included) over time, their
+// trend and the forecast of the day the target is reached. It takes the main screen's place like
+// the win/loss table and writes nothing.
 class WeightChart : public QWidget
 {
     Q_OBJECT
@@ -29,14 +30,16 @@ public:
     QPushButton *copy = nullptr;
     QPushButton *back = nullptr;
 
+signals:
+    // 戻る or the close box; emitted while the chart still stands where it was.
+    void closed();
+
 protected:
-    // Brings the main screen back where the chart stood.
     void closeEvent(QCloseEvent *event) override;
 
 private:
     TrendSeries series;
 };
 
-// The weighings of the settings screen's table, oldest first; rows whose date or weight is not
-// (yet) one are left out.
-std::vector<Weighing> weighingsOfTable();
+// The weighings of the log, oldest first; rows whose date or weight is not (yet) one are left out.
+std::vector<Weighing> weighingsOfLog(const WeightLog &log);

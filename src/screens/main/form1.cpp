@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
-#include "form3.h"
-#include "form4.h"
+#include "engine/mainscreen.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/chart/weightchart.h"
-#include "screens/instancecheck.h"
-#include "screens/screens.h"
-#include "screens/settings/form2.h"
-#include "screens/settings/settingsstore.h"
-#include "screens/storabletext.h"
+#include "screens/shared/instancecheck.h"
+#include "screens/shared/storabletext.h"
 #include "state/datafiles.h"
 #include "state/state.h"
 
@@ -31,9 +25,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString lineBreak = u"\r\n"_s;
-
-const QString endWithoutSavingQuestion =
-    u"保存しないで終了しますか？\n「メイン画面に戻る」を選ぶと、入力した内容を残したままメイン画面に戻ります。"_s;
 
 struct LinePlace
 {
@@ -168,6 +159,18 @@ void Form1::applyColours()
     }
 }
 
+void Form1::showResult(const MainScreenResult &result)
+{
+    showLine(0, result.levelLine);
+    showLine(1, result.currentLine);
+    showLine(2, result.startLine);
+    showLine(3, result.targetLine);
+    showLine(4, result.phraseLine);
+    showLine(11, result.changeLine);
+    for (int i = 0; i < 12; ++i)
+        Image1[i]->setVisible(result.pictureVisible[i]);
+}
+
 void Form1::showLine(int element, const QString &text)
 {
     Label1[element]->setText(text);
@@ -210,14 +213,12 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    showInPlaceOf(new Form3, this);
-    hide();
+    emit winLossTableRequested();
 }
 
 void Form1::openWeightChart()
 {
-    showInPlaceOf(new WeightChart, this);
-    hide();
+    emit weightChartRequested();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -235,31 +236,16 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 void Form1::Command4_Click()
 {
     settingsDirty = 0;
-    showInPlaceOf(&form2(), this);
-    hide();
+    emit settingsRequested();
 }
 
 void Form1::Command5_Click()
 {
-    showInPlaceOf(new Form4, this);
-    helpReturnTo = 1;
-    hide();
+    emit helpRequested();
 }
 
-// The exit save: yourdata.csv from what the settings screen shows and this window's position, then
-// the settings screen is unloaded; the program ends with its last window.
 void Form1::closeEvent(QCloseEvent *event)
 {
-    Form2 &settings = form2();
-    copySettingsIntoSlots(settings, windowTopInTwips(this), windowLeftInTwips(this));
-    // After a failed write the user chooses: end without saving, or keep the main window (and
-    // what the settings screen holds) and try again later.
-    if (!saveYourData(settings) &&
-        !platform().askQuestion(endWithoutSavingQuestion, u"保存しないで終了"_s,
-                                u"メイン画面に戻る"_s)) {
-        event->ignore();
-        return;
-    }
-    unloadForm2();
     event->accept();
+    emit closing(event);
 }

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPushButton;
+struct MainScreenResult;
 
 // Form1: the main screen, with the six result lines, the chick column and the five buttons.
 class Form1 : public QWidget
@@ -19,16 +20,15 @@ public:
     void Form_Load();
     // Text and background colour of all twelve Label1 elements from textColour/backColour.
     void applyColours();
-    // Shows `text` on the text line Label1(element). Screen readers, which read a label by its
-    // name alone, hear what the line shows, then the text: "レベル： アジアゾウ".
-    void showLine(int element, const QString &text);
+    // Shows a refresh's six lines and twelve pictures.
+    void showResult(const MainScreenResult &result);
 
     void Command1_Click(); // コピー
     void Command2_Click(); // ＷＥＢ
     void Command3_Click(); // ●○
     void Command4_Click(); // 入力
     void Command5_Click(); // ヘルプ
-    // Opens the weight chart in this screen's place (a click on the chicks, or the menu).
+    // A click on the chicks, or the menu's 体重グラフ.
     void openWeightChart();
 
     std::array<QLabel *, 12> Label1{};
@@ -45,11 +45,21 @@ public:
     QPushButton *Command4 = nullptr;
     QPushButton *Command5 = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;               // the exit save
-    bool eventFilter(QObject *watched, QEvent *event) override; // clicks on the chicks
-};
+signals:
+    void winLossTableRequested(); // ●○
+    void settingsRequested();     // 入力, once settingsDirty is cleared
+    void helpRequested();         // ヘルプ
+    void weightChartRequested();
+    // The window is closing: the receiver makes the exit save and keeps the window open by
+    // ignoring `event` (which arrives accepted), through a direct connection.
+    void closing(QCloseEvent *event);
 
-// Recomputes the main screen's six lines and pictures from the state and shows them on Form1
-// (loading it, hidden, if it is not loaded yet). Defined in refreshmainscreen.cpp.
-void RefreshMainScreen();
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override; // clicks on the chicks
+
+private:
+    // Shows `text` on the text line Label1(element). Screen readers, which read a label by its
+    // name alone, hear what the line shows, then the text: "レベル： アジアゾウ".
+    void showLine(int element, const QString &text);
+};

@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form11.h"
 
-#include "form1.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
-#include "platform/screenchange.h"
-#include "platform/twips.h"
-#include "screens/screens.h"
-#include "screens/settings/form2.h"
-#include "screens/storabletext.h"
+#include "screens/shared/storabletext.h"
 #include "state/datafiles.h"
 #include "state/state.h"
 
@@ -81,9 +76,9 @@ void Form11::storeTemplate()
     showSign() = Check2->isChecked() ? 1 : 0;
 }
 
-// Stores the template, writes all twenty lines of customdata.csv and refreshes the main screen so
-// its change line follows the sign option at once. When the file cannot be written the template in
-// memory goes back to what is on disk, the user is told, and the dialog stays open.
+// Stores the template and writes all twenty lines of customdata.csv. When the file cannot be
+// written the template in memory goes back to what is on disk, the user is told, and the dialog
+// stays open.
 void Form11::Command1_Click()
 {
     const auto savedFlags = CopyFlags;
@@ -96,7 +91,7 @@ void Form11::Command1_Click()
         platform().showMessage(u"コピーの設定を保存できませんでした。\n"_s + error);
         return;
     }
-    RefreshMainScreen();
+    emit saved();
     close();
 }
 
@@ -107,6 +102,6 @@ void Form11::Command2_Click()
 
 void Form11::closeEvent(QCloseEvent *event)
 {
-    showWhereItStood(&form2()); // where it stood before this dialog opened
+    emit closed();
     event->accept();
 }

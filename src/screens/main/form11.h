@@ -11,8 +11,8 @@ class QPushButton;
 class QRadioButton;
 
 // Form11: the copy customisation. Edits the copy template (the six line titles, the phrase of the
-// day, the line breaks at the end and the sign of the weight change), saves it to customdata.csv
-// and returns to the settings screen.
+// day, the line breaks at the end and the sign of the weight change) and saves it to
+// customdata.csv; the settings screen comes back when it closes.
 class Form11 : public QWidget
 {
     Q_OBJECT
@@ -36,8 +36,14 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
 
+signals:
+    // The template is in customdata.csv; the main screen is to follow its sign option at once.
+    // Emitted before the dialog closes.
+    void saved();
+    // Either button or the close box.
+    void closed();
+
 protected:
-    // Shows the settings screen again where it was.
     void closeEvent(QCloseEvent *event) override;
 
 private:

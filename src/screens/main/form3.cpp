@@ -2,15 +2,11 @@
 #include "form3.h"
 
 #include "engine/formats.h"
-#include "form1.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/screens.h"
-#include "screens/settings/form2.h"
-#include "screens/settings/weighttablemodel.h"
 #include "state/state.h"
+#include "state/weightlog.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -35,7 +31,7 @@ struct WinLossRecord
 // Walks the log from the declaration entry (the last row) up to the newest entry (row 1). A
 // weighing at or below the target is "◎" even after a gain; otherwise it is "○" when the weight
 // went down or stayed, "●" when it went up.
-WinLossRecord markWeighings(const WeightTableModel &log, double target)
+WinLossRecord markWeighings(const WeightLog &log, double target)
 {
     WinLossRecord record;
     record.marks.reserve(log.entryCount());
@@ -82,7 +78,7 @@ Form3::Form3()
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     pressOnKey(Command2, Qt::Key_Escape);
 
-    const WinLossRecord record = markWeighings(*form2().model(), targetWeight());
+    const WinLossRecord record = markWeighings(weightLog(), targetWeight());
     marks = record.marks;
     Text1->setPlainText(marks);
     Text2->setText(fullWidthNumber(record.wins) + u"勝"_s + fullWidthNumber(record.losses) +
@@ -104,6 +100,6 @@ void Form3::Command2_Click()
 
 void Form3::closeEvent(QCloseEvent *event)
 {
-    showInPlaceOf(&form1(), this);
+    emit closed();
     event->accept();
 }

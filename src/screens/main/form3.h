@@ -9,8 +9,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Form3: the win/loss table. It marks every weighing against the one before it, counts wins and
-// losses and finds the longest winning run, all once when it is opened, from the settings
-// screen's weight table (unsaved entries included).
+// losses and finds the longest winning run, all once when it is opened, from the weight log
+// (unsaved entries included).
 class Form3 : public QWidget
 {
     Q_OBJECT
@@ -27,8 +27,11 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
 
+signals:
+    // 戻る or the close box; emitted while the screen still stands where it was.
+    void closed();
+
 protected:
-    // Brings the main screen back where this screen stood.
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form4.h"
 
-#include "form1.h"
 #include "helptext.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/screens.h"
-#include "screens/settings/form2.h"
-#include "state/state.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -43,11 +38,8 @@ Form4::Form4()
     new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
 }
 
-// Back to the opener: the settings screen when it opened the help, otherwise the main screen, so
-// that closing the help never leaves the program without a window.
 void Form4::closeEvent(QCloseEvent *event)
 {
-    QWidget &opener = helpReturnTo == 2 ? static_cast<QWidget &>(form2()) : form1();
-    showInPlaceOf(&opener, this);
+    emit closed();
     event->accept();
 }

@@ -1,25 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form2.h"
 
-#include "form7.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/main/form1.h"
-#include "screens/main/form11.h"
-#include "screens/main/form4.h"
-#include "screens/screens.h"
-#include "screens/storabletext.h"
+#include "screens/shared/storabletext.h"
 #include "settingschecks.h"
-#include "settingsstore.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
 #include "state/state.h"
-#include "tablelog.h"
-#include "weighttablemodel.h"
+#include "state/weightlog.h"
+#include "state/weightlogfile.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -39,7 +32,7 @@ const QString logInputRefused = u"有効範囲内にある半角数字を入れ�
 const QString weightPlaceholder = u"体重kg"_s;
 } // namespace
 
-Form2::Form2() : weights(new WeightTableModel(this))
+Form2::Form2() : weights(weightLog())
 {
     setObjectName(u"Form2"_s);
     setWindowTitle(u" 設定画面 - zunoko - すべて半角で記入してください"_s);
@@ -97,7 +90,7 @@ Form2::Form2() : weights(new WeightTableModel(this))
 
     MSFlexGrid1 = new QTableView(this);
     MSFlexGrid1->setObjectName(u"MSFlexGrid1"_s);
-    MSFlexGrid1->setModel(weights);
+    MSFlexGrid1->setModel(&weights);
     placeInTwips(MSFlexGrid1, 3360, 960, 2175, 1575);
     MSFlexGrid1->verticalHeader()->hide();
     MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -153,35 +146,52 @@ void Form2::LoadSettingsScreen()
     Text1->clear();
     Text2->clear();
     MSFlexGrid1->hide(); // drawn once, when all rows are in
-    fillTable();
-    MSFlexGrid1->setCurrentIndex(weights->index(0, 1));
-    MSFlexGrid1->scrollToTop();
-    MSFlexGrid1->show();
+    fillLog();
+    showTableFromTop();
 
-    latestDate = serialFromDate(dateFromEightDigits(weights->dateText(1)).value_or(QDate()));
-    currentWeight = newestWeight(*weights);
+    latestDate = serialFromDate(dateFromEightDigits(weights.dateText(1)).value_or(QDate()));
+    currentWeight = newestWeight(weights);
     showIdle(u"西暦年月日"_s);
     fillSettingsFields();
 }
 
-// The rows of the file, in file order. When the file yields none, the table keeps the rows it
-// holds (on a reload they are then the only copy of the log left), and a table that holds none
-// gets the declaration entry, so that there is always at least that row.
-void Form2::fillTable()
+// The rows of the file, in file order (see loadWeightLog); a pending blank row goes first.
+void Form2::fillLog()
 {
-    TableLog log = readTableLog();
     if (newRowPending)
-        weights->removeEntry(selectedRow);
+        weights.removeEntry(selectedRow);
     selectedRow = 0;
     newRowPending = false;
-    if (!log.entries.empty())
-        weights->setEntries(std::move(log.entries));
-    else if (weights->entryCount() == 0)
-        weights->setEntries({tableEntry(declarationDate(), startWeight())});
-    else
-        weights->setMarkedRow(0);
-    if (!log.problem.isEmpty())
-        platform().showMessage(log.problem);
+    const QString problem = loadWeightLog(weights, platform().now());
+    if (!problem.isEmpty())
+        platform().showMessage(problem);
+}
+
+void Form2::showTableFromTop()
+{
+    MSFlexGrid1->setCurrentIndex(weights.index(0, 1));
+    MSFlexGrid1->scrollToTop();
+    MSFlexGrid1->show();
+}
+
+SettingsFields Form2::fields() const
+{
+    return {.declarationDate = Text3->text(),
+            .startWeight = Text4->text(),
+            .targetWeight = Text5->text(),
+            .height = Text6->text(),
+            .webAddress = Text7->text(),
+            .deadlineDays = Text8->text(),
+            .deadlineSet = Check1->isChecked(),
+            .male = Option1->isChecked(),
+            .levelModeText = Combo1->currentText()};
+}
+
+void Form2::untickDeadline(const QString &days)
+{
+    Check1->setChecked(false);
+    setBoxText(Text8, days);
+    Text8->setEnabled(false);
 }
 
 void Form2::fillSettingsFields()
@@ -216,7 +226,7 @@ void Form2::showColourSample()
 
 void Form2::MSFlexGrid1_Click(int row)
 {
-    if (row < 1 || row >= weights->entryCount())
+    if (row < 1 || row >= weights.entryCount())
         return; // the heading and the declaration entry are never selected
     Text1->setEnabled(true);
     Text2->setEnabled(true);
@@ -224,7 +234,7 @@ void Form2::MSFlexGrid1_Click(int row)
     selectRow(row);
     if (pendingRow != 0 && row != pendingRow) {
         // Another row was clicked: the blank row above it goes, so the clicked row moves up one.
-        weights->removeEntry(pendingRow);
+        weights.removeEntry(pendingRow);
         newRowPending = false;
         selectedRow = row - 1;
     }
@@ -232,9 +242,9 @@ void Form2::MSFlexGrid1_Click(int row)
 
 void Form2::selectRow(int row)
 {
-    setBoxText(Text1, weights->dateText(row));
-    setBoxText(Text2, weights->weightText(row));
-    weights->setMarkedRow(row);
+    setBoxText(Text1, weights.dateText(row));
+    setBoxText(Text2, weights.weightText(row));
+    weights.setMarkedRow(row);
     selectedRow = row;
     Text2->setFocus();
 }
@@ -245,10 +255,10 @@ void Form2::Command1_Click()
     Text2->setEnabled(true);
     if (newRowPending)
         return;
-    weights->setMarkedRow(0); // an unfinished correction is abandoned
-    weights->insertBlankEntry(1);
-    MSFlexGrid1->setCurrentIndex(weights->index(0, 1));
-    weights->setMarkedRow(1);
+    weights.setMarkedRow(0); // an unfinished correction is abandoned
+    weights.insertBlankEntry(1);
+    MSFlexGrid1->setCurrentIndex(weights.index(0, 1));
+    weights.setMarkedRow(1);
     selectedRow = 1;
     Text1->setText(eightDigitsFromDate(platform().now().date()));
     Text2->clear();
@@ -274,11 +284,10 @@ void Form2::Command2_Click()
         platform().showMessage(logInputRefused);
         return;
     }
-    weights->setMarkedRow(0);
-    weights->setEntry(selectedRow, eightDigitsFromDate(*date), formatWeightText(*weight));
-    // The declaration entry stays last by position, even when the declaration date has been
-    // moved later than other entries: the save writes the declaration into the last row.
-    weights->sortDescending(1, weights->entryCount() - 1);
+    weights.setMarkedRow(0);
+    weights.setEntry(selectedRow, eightDigitsFromDate(*date), formatWeightText(*weight));
+    // The save writes the declaration into the last row, which therefore stays where it is.
+    weights.sortNewestFirst();
     selectedRow = 0;
     newRowPending = false;
     showIdle(u"西暦年月日"_s);
@@ -289,7 +298,7 @@ void Form2::Command3_Click()
 {
     if (selectedRow == 0)
         return;
-    weights->removeEntry(selectedRow);
+    weights.removeEntry(selectedRow);
     selectedRow = 0;
     newRowPending = false;
     showIdle(u"年／月／日"_s);
@@ -308,7 +317,7 @@ void Form2::discardPendingEntry()
 {
     if (!newRowPending)
         return;
-    weights->removeEntry(selectedRow);
+    weights.removeEntry(selectedRow);
     newRowPending = false;
     selectedRow = 0;
     showIdle(u"年／月／日"_s);
@@ -319,10 +328,7 @@ void Form2::Command6_Click()
     if (!finishChecksPass())
         return;
     discardPendingEntry();
-    if (settingsDirty == 1)
-        takePlaceOf(new Form7);
-    else
-        takePlaceOf(&form1());
+    emit finished();
 }
 
 // The checks of the finish button, in order; the first that fails tells the user and leaves the
@@ -365,22 +371,14 @@ bool Form2::finishChecksPass()
     return true;
 }
 
-// The opened screen takes this screen's top and left, is shown, and this screen is hidden.
-void Form2::takePlaceOf(QWidget *next)
-{
-    showInPlaceOf(next, this);
-    hide();
-}
-
 void Form2::Command4_Click()
 {
-    takePlaceOf(new Form4);
-    helpReturnTo = 2; // closing the help brings this screen back
+    emit helpRequested();
 }
 
 void Form2::Command9_Click()
 {
-    takePlaceOf(new Form11);
+    emit copyTemplateRequested();
 }
 
 void Form2::Command7_Click()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settingsstore.h"
+
 #include <QWidget>
 #include <cstdint>
 
@@ -12,10 +14,11 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTableView;
-class WeightTableModel;
+class WeightLog;
 
 // Form2: the settings screen, holding the diet plan, the display settings and the weight log
-// editor. Loaded once, hidden, it keeps the log in its table until the program ends.
+// editor, whose table shows the program's weight log. Loaded once, hidden, it stays until the
+// program ends.
 class Form2 : public QWidget
 {
     Q_OBJECT
@@ -24,11 +27,17 @@ public:
     Form2();
 
     void Form_Load(); // runs LoadSettingsScreen
-    // Fills the table from yourdata.csv and the fields from the slots; sets currentWeight and
-    // latestDate from row 1.
+    // Fills the weight log from yourdata.csv and the fields from the slots; sets currentWeight
+    // and latestDate from row 1.
     void LoadSettingsScreen();
 
-    WeightTableModel *model() const { return weights; }
+    // What the fields show, for the saves.
+    SettingsFields fields() const;
+    // Unticks the deadline box and puts `days` into the days box, greyed, ready should the user
+    // tick the box again.
+    void untickDeadline(const QString &days);
+    // The table with its first row and date column current, scrolled to the top, as after a save.
+    void showTableFromTop();
 
     // Log editor. `row` is the table row clicked, 0 for the heading.
     void MSFlexGrid1_Click(int row);
@@ -81,11 +90,17 @@ public:
     QPushButton *Command8 = nullptr;
     QPushButton *Command9 = nullptr;
 
+signals:
+    // 設定を終了する, once the fields passed their checks and a pending new entry is gone.
+    void finished();
+    void helpRequested();         // ヘルプ
+    void copyTemplateRequested(); // コピー変更
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void fillTable();
+    void fillLog();
     void fillSettingsFields();
     void showColourSample();
     void selectRow(int row);
@@ -94,9 +109,8 @@ private:
     bool finishChecksPass();
     void pickColourInto(std::int32_t &slot);
     void settingsChanged(); // sets settingsDirty
-    void takePlaceOf(QWidget *next);
 
-    WeightTableModel *weights = nullptr;
+    WeightLog &weights;
     std::int32_t selectedRow = 0;      // the row carrying ">", 0 for none
     bool newRowPending = false;        // a blank row added by 新規 waits for 書込
     std::int32_t lastPickedColour = 0; // where the colour dialog opens: black until a pick

@@ -1,32 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form7.h"
 
-#include "form2.h"
 #include "platform/controls.h"
-#include "platform/fonts.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/main/form1.h"
-#include "screens/screens.h"
-#include "settingsstore.h"
 #include "state/numbers.h"
 #include "state/state.h"
-#include "weighttablemodel.h"
+#include "state/weightlog.h"
+#include "state/weightlogfile.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
 
-Form7::Form7()
+Form7::Form7(SettingsFields fields) : fields(std::move(fields))
 {
-    setObjectName(u"Form7"_s);
-    setWindowTitle(u" ( ・◇・) ? ?"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFont(gothicFont(9));
-    setClientSizeInTwips(this, 4095, 1995);
+    setUpDiscardedScreen(this, u"Form7"_s, u" ( ・◇・) ? ?"_s, 4095, 1995);
 
     Label1 = makeLabelAt(this, u"Label1"_s, u"入力画面の内容が変更されています"_s, 240, 180);
     Label2 = makeLabelAt(this, u"Label2"_s, u"どうしますか？"_s, 240, 480);
@@ -39,21 +29,18 @@ Form7::Form7()
 
 void Form7::Command1_Click()
 {
-    Form2 &settings = form2();
-    WeightTableModel &weights = *settings.model();
-    // The declaration entry follows the plan as typed, in half-width forms; the table is not
+    WeightLog &log = weightLog();
+    // The declaration entry follows the plan as typed, in half-width forms; the log is not
     // re-sorted.
-    if (weights.entryCount() > 0)
-        weights.setEntry(weights.entryCount(), halfWidthForms(settings.Text3->text()),
-                         halfWidthForms(settings.Text4->text()));
-    copySettingsIntoSlots(settings, windowTopInTwips(this), windowLeftInTwips(this));
+    if (log.entryCount() > 0)
+        log.setEntry(log.entryCount(), halfWidthForms(fields.declarationDate),
+                     halfWidthForms(fields.startWeight));
+    copySettingsIntoSlots(fields, windowTopInTwips(this), windowLeftInTwips(this));
     // A failed write has been reported; the dialog stays open so that nothing claims success.
-    if (!saveYourData(settings))
+    if (!saveYourData())
         return;
-    takeNewestEntry(weights);
-    form1().applyColours();
-    RefreshMainScreen();
-    showMainScreenHere();
+    takeNewestEntry(log);
+    emit saved();
     settingsDirty = 0;
     decided = true;
     close();
@@ -61,7 +48,7 @@ void Form7::Command1_Click()
 
 void Form7::Command2_Click()
 {
-    discardChanges();
+    emit discarded();
     decided = true;
     close();
 }
@@ -69,19 +56,6 @@ void Form7::Command2_Click()
 void Form7::closeEvent(QCloseEvent *event)
 {
     if (!decided)
-        discardChanges();
+        emit discarded();
     event->accept();
-}
-
-void Form7::discardChanges()
-{
-    // The settings screen and the slots (colours included) go back to what the file holds; the
-    // main screen still shows what it showed before the settings screen was opened.
-    form2().LoadSettingsScreen();
-    showMainScreenHere();
-}
-
-void Form7::showMainScreenHere()
-{
-    showInPlaceOf(&form1(), this);
 }

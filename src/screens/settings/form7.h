@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settingsstore.h"
+
 #include <QWidget>
 
 class QLabel;
 class QPushButton;
 
 // Form7: the unsaved-changes dialog, shown in the settings screen's place when it is finished
-// with changes. It saves them or discards them, then shows the main screen where it stands.
+// with changes. It saves what the settings screen's fields show and the weight log, or discards
+// them; either way the main screen comes next, where the dialog stands.
 class Form7 : public QWidget
 {
     Q_OBJECT
 
 public:
-    Form7();
+    explicit Form7(SettingsFields fields);
 
     void Command1_Click(); // 変更を保存する
     void Command2_Click(); // キャンセル
@@ -24,12 +27,18 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
 
+signals:
+    // The file was written and the newest entry taken; the main screen is to show the new colours
+    // and results, here. Emitted before the dialog closes.
+    void saved();
+    // キャンセル or the close box: the settings screen is to go back to what the file holds, and
+    // the main screen, unrefreshed, to come here. Emitted before the dialog closes.
+    void discarded();
+
 protected:
     void closeEvent(QCloseEvent *event) override; // the close box discards, as キャンセル does
 
 private:
-    void discardChanges();
-    void showMainScreenHere();
-
-    bool decided = false; // a button has done the dialog's work
+    const SettingsFields fields; // as the settings screen showed them when it was finished
+    bool decided = false;        // a button has done the dialog's work
 };

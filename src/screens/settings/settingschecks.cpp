@@ -15,14 +15,6 @@ std::optional<QDate> dateFromDateBox(QStringView typed)
     return dateFromEightDigits(text);
 }
 
-std::optional<double> numberWithin(QStringView text, double low, double high)
-{
-    const std::optional<double> number = parseNumber(halfWidthForms(text));
-    if (!number || *number < low || *number > high)
-        return std::nullopt;
-    return number;
-}
-
 std::optional<double> wholeDaysFromBox(QStringView text)
 {
     const std::optional<double> number = parseNumber(halfWidthForms(text));

@@ -12,8 +12,5 @@
 // name a calendar year, month and day. Empty otherwise.
 std::optional<QDate> dateFromDateBox(QStringView text);
 
-// A number box as a number from `low` to `high` inclusive; empty when it is no number or outside.
-std::optional<double> numberWithin(QStringView text, double low, double high);
-
 // The deadline days box as a whole number: a fraction is rounded to the nearest, halves to even.
 std::optional<double> wholeDaysFromBox(QStringView text);

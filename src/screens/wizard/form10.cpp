@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form10.h"
 
-#include "form6.h"
 #include "platform/controls.h"
-#include "platform/screenchange.h"
-#include "platform/twips.h"
 #include "state/state.h"
 
 #include <QLabel>
@@ -60,7 +57,6 @@ void Form10::Command1_Click()
         ++mode;
     }
 
-    // Page 3 places itself on page 1's position; shown before this page closes.
-    showAsReplacement(new Form6);
+    emit nextRequested();
     close();
 }

@@ -27,6 +27,10 @@ public:
     QRadioButton *Option6 = nullptr;
     QPushButton *Command1 = nullptr;
 
+signals:
+    // 次へすすむ with the level mode taken; page 3 is to open before this page closes.
+    void nextRequested();
+
 private:
     // Option1 .. Option6, top to bottom; the index is the option's level mode code.
     std::array<QRadioButton **, 6> options()

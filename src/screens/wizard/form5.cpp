@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form5.h"
 
-#include "form10.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/instancecheck.h"
+#include "screens/shared/instancecheck.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
 #include "state/state.h"
@@ -19,20 +17,6 @@
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-// A box's value when it reads as a number from `lowest` to `highest`, full-width forms as their
-// half-width ones; a text that is no number counts as out of range.
-std::optional<double> numberWithin(const QLineEdit *box, double lowest, double highest)
-{
-    const std::optional<double> value = parseNumber(halfWidthForms(box->text()));
-    if (!value || *value < lowest || *value > highest)
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
 
 Form5::Form5()
 {
@@ -79,9 +63,10 @@ void Form5::Form_Load()
 
 void Form5::Command1_Click()
 {
-    const std::optional<double> current = numberWithin(Text1, 0.5, 999);
-    const std::optional<double> target = numberWithin(Text2, 0.5, 999);
-    const std::optional<double> tall = numberWithin(Text3, 50, 999.9);
+    // A text that is no number counts as out of range.
+    const std::optional<double> current = numberWithin(Text1->text(), 0.5, 999);
+    const std::optional<double> target = numberWithin(Text2->text(), 0.5, 999);
+    const std::optional<double> tall = numberWithin(Text3->text(), 50, 999.9);
     QString problem;
     if (!current)
         problem = u"有効範囲内にある半角数字を現在の体重に入力してください"_s;
@@ -105,8 +90,8 @@ void Form5::Command1_Click()
     ::height() = *tall; // the diet's height, not the page's
     declarationDate() = serialFromDateTime(platform().now());
 
-    // The next page opens where this one stands; it is shown before this one closes, so the
-    // program never finds itself without a window on the way.
-    showInPlaceOf(new Form10, this);
+    // The next page opens where this one stands before this one closes, so the program never
+    // finds itself without a window on the way.
+    emit nextRequested();
     close();
 }

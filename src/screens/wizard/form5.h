@@ -30,4 +30,8 @@ public:
     QRadioButton *Option1 = nullptr; // 男性
     QRadioButton *Option2 = nullptr; // 女性
     QPushButton *Command1 = nullptr;
+
+signals:
+    // 次へ進む with the body data taken; page 2 is to open in this page's place before it closes.
+    void nextRequested();
 };

@@ -3,10 +3,7 @@
 
 #include "platform/controls.h"
 #include "platform/platform.h"
-#include "platform/screenchange.h"
 #include "platform/twips.h"
-#include "screens/main/form1.h"
-#include "screens/screens.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
@@ -64,11 +61,7 @@ void Form6::Command1_Click()
         return;
     }
 
-    form1();
-    form2();
-    RefreshMainScreen();
-    moveWindowToTwips(&form1(), windowTop(), windowLeft());
-    showAsReplacement(&form1());
+    emit dietStarted();
     close();
 }
 

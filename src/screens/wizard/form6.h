@@ -23,6 +23,11 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;
+
+signals:
+    // The diet is declared and both files are written; the main screen is to open, loaded with
+    // the settings screen behind it, before this page closes.
+    void dietStarted();
 };
 
 // The summary of the declared diet: start day, current and target weight, height and sex, one

@@ -2,17 +2,10 @@
 #include "form9.h"
 
 #include "platform/controls.h"
-#include "platform/screenchange.h"
-#include "platform/twips.h"
-#include "screens/main/form1.h"
-#include "screens/screens.h"
-#include "screens/settings/form2.h"
 #include "state/state.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -42,38 +35,24 @@ Form9::Form9()
 
 void Form9::Command1_Click()
 {
-    if (endThroughMainScreen())
-        close();
+    close();
 }
 
 void Form9::Command2_Click()
 {
-    done = true;
+    continuing = true;
     // The old deadline plus 30 days stands ready, greyed, should the user tick the box again.
-    Form2 &settings = form2();
-    settings.Check1->setChecked(false);
-    setBoxText(settings.Text8, QString::number(std::int64_t(deadlineDays()) + 30));
-    settings.Text8->setEnabled(false);
+    emit deadlineDropped(QString::number(std::int64_t(deadlineDays()) + 30));
     deadlineDays() = 0; // reaches the file with the next save, as the box is unticked
-    RefreshMainScreen();
-    showInPlaceOf(&form1(), this);
+    emit continueRequested();
     close();
 }
 
+// The exit save takes the window position from the main screen, which therefore closes from where
+// the dialog stands; the deadline is saved unchanged and the dialog comes back at the next start.
 void Form9::closeEvent(QCloseEvent *event)
 {
-    if (!done && !endThroughMainScreen()) {
-        event->ignore();
-        return;
-    }
-    QWidget::closeEvent(event);
-}
-
-bool Form9::endThroughMainScreen()
-{
-    // The exit save takes the window position from the main screen, so it stands where the
-    // dialog stood; the deadline is saved unchanged and the dialog comes back at the next start.
-    moveWindowToTwips(&form1(), windowTopInTwips(this), windowLeftInTwips(this));
-    done = form1().close();
-    return done;
+    event->accept();
+    if (!continuing)
+        emit endRequested(event);
 }

@@ -23,14 +23,20 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
 
+signals:
+    // The deadline is given up: the settings screen is to show its box unticked, with `days`
+    // (the old deadline plus 30) greyed in the days box.
+    void deadlineDropped(const QString &days);
+    // The diet goes on without a deadline: the main screen is to be refreshed and shown here.
+    void continueRequested();
+    // ソフトを終了させる or the close box: the hidden main screen is to close from here, so that
+    // its exit save runs. The receiver ignores `event` (which arrives accepted) when the main
+    // screen stayed open; the dialog then stays for another choice. Through a direct connection.
+    void endRequested(QCloseEvent *event);
+
 protected:
-    // The close box ends the program as "ソフトを終了させる" does.
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Closes the hidden main screen from the dialog's position, so that its exit save runs. False
-    // when the main screen stayed open (its save failed); the dialog then stays for another choice.
-    bool endThroughMainScreen();
-
-    bool done = false; // one of the two ways out has been taken
+    bool continuing = false; // このままダイエットを継続する was chosen
 };

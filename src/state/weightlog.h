@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The weight log as the settings screen's table holds it: one row per entry, newest first, the
-// declaration entry last, each with its date text "yyyymmdd" and weight text "###.0". Column 0
-// carries the selection mark ">" of the selected row.
+// The weight log while the program runs: one row per entry, newest first, the declaration entry
+// last, each with its date text "yyyymmdd" and weight text "###.0", so that every value that
+// passes through it is a whole day and a weight with one decimal, and the file is written back
+// from these texts. The settings screen shows it as its table, whose column 0 carries the
+// selection mark ">" of the selected row; the win/loss table, the weight chart and the writers
+// read the same rows.
 //
 // Rows are addressed as on the screen: row 1 is the newest entry and row N = entryCount() the
 // declaration entry (row 0 is the heading, shown by the view's header). A row costs 32 bytes, and
@@ -15,7 +18,7 @@
 #include <QString>
 #include <vector>
 
-class WeightTableModel : public QAbstractTableModel
+class WeightLog : public QAbstractTableModel
 {
     Q_OBJECT
 
@@ -44,6 +47,9 @@ public:
     // Replaces all rows at once (the loader); no row is marked afterwards.
     void setEntries(std::vector<Entry> entries);
     void setEntry(int row, const QString &date, const QString &weight);
+    // Inserts `entries` so that the first of them becomes row `row` (1 to N + 1), in one step
+    // however many they are; sortNewestFirst() then puts them in their places.
+    void insertEntries(int row, std::vector<Entry> entries);
     // Inserts a row with empty texts so that it becomes row `row`.
     void insertBlankEntry(int row);
     // Removes row `row`; a row outside 1..N is ignored.
@@ -53,6 +59,9 @@ public:
     // text, so that the order stays consistent whatever the cells hold. Rows that compare equal
     // keep their order.
     void sortDescending(int first, int last);
+    // The sort after a write: every row but the last, which stays the declaration entry by
+    // position even when the declaration date has been moved later than other entries.
+    void sortNewestFirst() { sortDescending(1, entryCount() - 1); }
 
     int markedRow() const { return marked; } // 0 when no row carries the mark
     void setMarkedRow(int row);
@@ -64,6 +73,9 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<Entry> rows; // rows[0] is screen row 1
+    std::vector<Entry> rows; // rows[0] is row 1
     int marked = 0;
 };
+
+// The program's one weight log, empty until the settings screen's loader fills it.
+WeightLog &weightLog();

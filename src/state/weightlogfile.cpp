@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tablelog.h"
+#include "weightlogfile.h"
 
-#include "platform/platform.h"
-#include "state/datafiles.h"
-#include "state/dateserial.h"
-#include "state/numbers.h"
+#include "datafiles.h"
+#include "dateserial.h"
+#include "numbers.h"
+#include "state.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -17,10 +17,10 @@ namespace {
 // Keeps a copy of the damaged file's bytes under a new name before anything can overwrite the
 // file, which stays in place so that the program still finds its diet at the next start even if
 // it ends before the next save. Says where the copy is, or why there is none.
-QString problemText(const QString &what, const QByteArray &bytes)
+QString problemText(const QString &what, const QByteArray &bytes, const QDateTime &now)
 {
     QString error;
-    const QString kept = keepCopyOf(yourDataPath(), bytes, platform().now(), &error);
+    const QString kept = keepCopyOf(yourDataPath(), bytes, now, &error);
     if (kept.isEmpty())
         return what + u"\n元のファイルの写しを残せませんでした。\n理由: "_s + error;
     return what + u"\n元のファイルは次の名前で残してあります：\n"_s + kept;
@@ -68,11 +68,23 @@ CellText weightCell(double weight)
     return CellText(QLatin1StringView(text + first, 8 - first));
 }
 
-} // namespace
-
-TableLog readTableLog()
+// A log entry as a row: "yyyymmdd" and "###.0".
+WeightLog::Entry logRow(DateSerial date, double weight)
 {
-    TableLog log;
+    return {dateCell(date), weightCell(weight)};
+}
+
+// yourdata.csv's log as rows, in file order, and what to tell the user when the file could not be
+// read whole (empty when it was).
+struct LogFileRows
+{
+    std::vector<WeightLog::Entry> entries;
+    QString problem;
+};
+
+LogFileRows readLogFileRows(const QDateTime &now)
+{
+    LogFileRows log;
     const FileReading file = readDataFile(yourDataPath());
     if (file.outcome == FileReading::Missing) {
         log.problem = u"体重の記録（yourdata.csv）が見つかりません。"_s;
@@ -87,26 +99,60 @@ TableLog readTableLog()
     // they are read; the room no row takes is never touched and so costs no memory.
     log.entries.reserve(file.bytes.size() / 15 + 1);
     const LogReading reading = readLog(file.bytes, [&](const LogEntry &entry) {
-        log.entries.push_back(tableEntry(entry.date, entry.weight));
+        log.entries.push_back(logRow(entry.date, entry.weight));
     });
     if (!reading.headerRead) {
         log.problem =
-            problemText(u"体重の記録（yourdata.csv）を読み込めませんでした。"_s, file.bytes);
+            problemText(u"体重の記録（yourdata.csv）を読み込めませんでした。"_s, file.bytes, now);
     } else if (!reading.skippedLines.empty()) {
         log.problem = problemText(
             u"体重の記録（yourdata.csv）に読めない行が %1 行ありました（%2）。その行を除いた %3 件の記録を表に入れます。"_s
                 .arg(reading.skippedLines.size())
                 .arg(lineNumbersText(reading.skippedLines))
                 .arg(log.entries.size()),
-            file.bytes);
+            file.bytes, now);
     } else if (log.entries.empty()) {
         log.problem =
-            problemText(u"体重の記録（yourdata.csv）に記録が一件もありません。"_s, file.bytes);
+            problemText(u"体重の記録（yourdata.csv）に記録が一件もありません。"_s, file.bytes, now);
     }
     return log;
 }
 
-WeightTableModel::Entry tableEntry(DateSerial date, double weight)
+} // namespace
+
+QString loadWeightLog(WeightLog &log, const QDateTime &now)
 {
-    return {dateCell(date), weightCell(weight)};
+    LogFileRows file = readLogFileRows(now);
+    if (!file.entries.empty())
+        log.setEntries(std::move(file.entries));
+    else if (log.entryCount() == 0)
+        log.setEntries({logRow(declarationDate(), startWeight())});
+    else
+        log.setMarkedRow(0);
+    return file.problem;
+}
+
+QByteArray yourDataFileBytes(const WeightLog &log, QString *problem)
+{
+    return yourDataBytes(
+        log.entryCount(),
+        [&](qsizetype i) {
+            const WeightLog::Entry &row = log.entry(static_cast<int>(i) + 1);
+            return std::pair(row.date.view(), row.weight.view());
+        },
+        problem);
+}
+
+double newestWeight(const WeightLog &log)
+{
+    return log.entryCount() == 1 ? startWeight() : log.weightNumber(1);
+}
+
+void takeNewestEntry(const WeightLog &log)
+{
+    if (log.entryCount() == 0)
+        return;
+    if (const std::optional<QDate> date = dateFromEightDigits(log.dateText(1)))
+        latestDate = serialFromDate(*date);
+    currentWeight = newestWeight(log);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "weighttablemodel.h"
+#include "weightlog.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,27 +39,27 @@ struct SortRow
 
 } // namespace
 
-int WeightTableModel::entryCount() const
+int WeightLog::entryCount() const
 {
     return static_cast<int>(rows.size());
 }
 
-QString WeightTableModel::dateText(int row) const
+QString WeightLog::dateText(int row) const
 {
     return rows.at(row - 1).date.toString();
 }
 
-QString WeightTableModel::weightText(int row) const
+QString WeightLog::weightText(int row) const
 {
     return rows.at(row - 1).weight.toString();
 }
 
-double WeightTableModel::weightNumber(int row) const
+double WeightLog::weightNumber(int row) const
 {
     return rows.at(row - 1).weight.number().value_or(0);
 }
 
-void WeightTableModel::setEntries(std::vector<Entry> entries)
+void WeightLog::setEntries(std::vector<Entry> entries)
 {
     beginResetModel();
     rows = std::move(entries);
@@ -67,25 +67,35 @@ void WeightTableModel::setEntries(std::vector<Entry> entries)
     endResetModel();
 }
 
-void WeightTableModel::setEntry(int row, const QString &date, const QString &weight)
+void WeightLog::setEntry(int row, const QString &date, const QString &weight)
 {
     rows.at(row - 1) = Entry(date, weight);
     emit dataChanged(index(row - 1, 1), index(row - 1, 2));
 }
 
-void WeightTableModel::insertBlankEntry(int row)
+void WeightLog::insertEntries(int row, std::vector<Entry> entries)
 {
+    if (entries.empty())
+        return;
+    const auto count = static_cast<int>(entries.size());
     // Growing by an eighth rather than doubling keeps the memory per row near its 32 bytes.
-    if (rows.size() == rows.capacity())
-        rows.reserve(rows.size() + rows.size() / 8 + 16);
-    beginInsertRows({}, row - 1, row - 1);
-    rows.insert(rows.begin() + (row - 1), Entry{});
+    if (rows.size() + entries.size() > rows.capacity())
+        rows.reserve(rows.size() + entries.size() + rows.size() / 8 + 16);
+    beginInsertRows({}, row - 1, row - 2 + count);
+    rows.insert(rows.begin() + (row - 1), std::make_move_iterator(entries.begin()),
+                std::make_move_iterator(entries.end()));
     if (marked >= row)
-        ++marked;
+        marked += count;
     endInsertRows();
 }
 
-void WeightTableModel::removeEntry(int row)
+void WeightLog::insertBlankEntry(int row)
+{
+    std::vector<Entry> blank(1);
+    insertEntries(row, std::move(blank));
+}
+
+void WeightLog::removeEntry(int row)
 {
     if (row < 1 || row > entryCount())
         return;
@@ -98,7 +108,7 @@ void WeightTableModel::removeEntry(int row)
     endRemoveRows();
 }
 
-void WeightTableModel::sortDescending(int first, int last)
+void WeightLog::sortDescending(int first, int last)
 {
     first = std::max(first, 1);
     last = std::min(last, entryCount());
@@ -139,7 +149,7 @@ void WeightTableModel::sortDescending(int first, int last)
     emit layoutChanged();
 }
 
-void WeightTableModel::setMarkedRow(int row)
+void WeightLog::setMarkedRow(int row)
 {
     const int previous = marked;
     marked = row;
@@ -149,17 +159,17 @@ void WeightTableModel::setMarkedRow(int row)
         emit dataChanged(index(row - 1, 0), index(row - 1, 0));
 }
 
-int WeightTableModel::rowCount(const QModelIndex &parent) const
+int WeightLog::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : entryCount();
 }
 
-int WeightTableModel::columnCount(const QModelIndex &parent) const
+int WeightLog::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : 3;
 }
 
-QVariant WeightTableModel::data(const QModelIndex &index, int role) const
+QVariant WeightLog::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
@@ -178,7 +188,7 @@ QVariant WeightTableModel::data(const QModelIndex &index, int role) const
     }
 }
 
-QVariant WeightTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant WeightLog::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section > 2)
         return {};
@@ -188,4 +198,11 @@ QVariant WeightTableModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     static const QString headings[] = {QString(), u"年月日"_s, u"体重"_s};
     return headings[section];
+}
+
+WeightLog &weightLog()
+{
+    // Never deleted: views and screens that outlive main() may still refer to it.
+    static auto *log = new WeightLog;
+    return *log;
 }

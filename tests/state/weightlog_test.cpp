@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The weight table's model: its compact rows, the descending sort and the selection mark.
+// The weight log: its compact rows, the descending sort and the selection mark.
 
-#include "screens/settings/weighttablemodel.h"
+#include "state/weightlog.h"
 
 #include <QPersistentModelIndex>
 #include <gtest/gtest.h>
@@ -10,12 +10,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-WeightTableModel::Entry entry(const QString &date, const QString &weight)
+WeightLog::Entry entry(const QString &date, const QString &weight)
 {
     return {QStringView(date), QStringView(weight)};
 }
 
-QStringList texts(const WeightTableModel &model)
+QStringList texts(const WeightLog &model)
 {
     QStringList out;
     for (int row = 1; row <= model.entryCount(); ++row)
@@ -25,14 +25,14 @@ QStringList texts(const WeightTableModel &model)
 
 } // namespace
 
-TEST(WeightTableModel, RowsStayCompact)
+TEST(WeightLog, RowsStayCompact)
 {
-    EXPECT_LE(sizeof(WeightTableModel::Entry), 32u);
+    EXPECT_LE(sizeof(WeightLog::Entry), 32u);
 }
 
-TEST(WeightTableModel, KeepsEveryTextWholeThroughSortAndCopies)
+TEST(WeightLog, KeepsEveryTextWholeThroughSortAndCopies)
 {
-    WeightTableModel model;
+    WeightLog model;
     const QString longWeight = u"123456789012345678901.0"_s;
     model.setEntries({entry(u"20081001"_s, u"78.0"_s), entry(u"20081002"_s, longWeight),
                       entry(u"２００８"_s, u"体重"_s), entry(u"20080912"_s, u"80.0"_s)});
@@ -42,17 +42,17 @@ TEST(WeightTableModel, KeepsEveryTextWholeThroughSortAndCopies)
     EXPECT_EQ(model.weightNumber(1), 123456789012345678901.0);
     EXPECT_EQ(model.weightNumber(4), 0) << "no number";
 
-    WeightTableModel::Entry copied = entry(u"x"_s, longWeight);
-    WeightTableModel::Entry copy = copied;
+    WeightLog::Entry copied = entry(u"x"_s, longWeight);
+    WeightLog::Entry copy = copied;
     copied = entry(u"y"_s, u"1.0"_s);
     EXPECT_EQ(copy.weight.toString(), longWeight);
     copy = copy; // self-assignment keeps the text
     EXPECT_EQ(copy.weight.toString(), longWeight);
 }
 
-TEST(WeightTableModel, SortsDescendingByDateThenWeightAsNumbers)
+TEST(WeightLog, SortsDescendingByDateThenWeightAsNumbers)
 {
-    WeightTableModel model;
+    WeightLog model;
     model.setEntries({entry(u"20081001"_s, u"9.5"_s), entry(u"20081015"_s, u"76.5"_s),
                       entry(u"20081001"_s, u"10.0"_s), entry(u"20081001"_s, u".5"_s),
                       entry(u"20080912"_s, u"80.0"_s)});
@@ -74,9 +74,9 @@ TEST(WeightTableModel, SortsDescendingByDateThenWeightAsNumbers)
               (QStringList{u"20081020 76.0"_s, u"20081001 78.0"_s, u"20081030 80.0"_s}));
 }
 
-TEST(WeightTableModel, InsertAndRemoveKeepTheMarkOnItsRow)
+TEST(WeightLog, InsertAndRemoveKeepTheMarkOnItsRow)
 {
-    WeightTableModel model;
+    WeightLog model;
     model.setEntries({entry(u"20081015"_s, u"76.5"_s), entry(u"20081001"_s, u"78.0"_s),
                       entry(u"20080912"_s, u"80.0"_s)});
     model.setMarkedRow(2);
@@ -92,4 +92,12 @@ TEST(WeightTableModel, InsertAndRemoveKeepTheMarkOnItsRow)
     model.removeEntry(2);
     EXPECT_EQ(model.markedRow(), 0);
     EXPECT_EQ(texts(model), (QStringList{u"20081015 76.5"_s, u"20080912 80.0"_s}));
+
+    // Many rows at once, then one sort that leaves the declaration entry last.
+    model.setMarkedRow(1);
+    model.insertEntries(1, {entry(u"20081020"_s, u"75.0"_s), entry(u"20080901"_s, u"90.0"_s)});
+    EXPECT_EQ(model.markedRow(), 3);
+    model.sortNewestFirst();
+    EXPECT_EQ(texts(model), (QStringList{u"20081020 75.0"_s, u"20081015 76.5"_s, u"20080901 90.0"_s,
+                                         u"20080912 80.0"_s}));
 }

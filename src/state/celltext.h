@@ -6,12 +6,12 @@
 #include <QStringView>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 
-// The text of one cell of the weight table, held compactly: up to 15 Latin-1 characters inside the
-// object itself (every date and weight text the program writes fits), anything longer or wider on
-// the heap, so that no text is ever cut or altered. 16 bytes, so a table row of two costs 32.
+// The text of one cell of the weight log, held compactly: up to 15 Latin-1 characters inside the
+// object itself (every date and weight text the program writes fits), anything longer or wider in
+// a QString of its own on the heap, so that no text is ever cut or altered. 16 bytes, so a row of
+// two costs 32.
 class CellText
 {
 public:
@@ -25,17 +25,13 @@ public:
     CellText(const CellText &other);
     CellText &operator=(const CellText &other);
     // Moves and the destructor are inline: the loader moves every cell of a long log.
-    CellText(CellText &&other) noexcept
-    {
-        takeBytesOf(other);
-        other.length = 0;
-    }
+    CellText(CellText &&other) noexcept : held(other.held) { other.held.inlined.length = 0; }
     CellText &operator=(CellText &&other) noexcept
     {
         if (this != &other) {
             release();
-            takeBytesOf(other);
-            other.length = 0;
+            held = other.held;
+            other.held.inlined.length = 0;
         }
         return *this;
     }
@@ -49,34 +45,43 @@ public:
     // the heap as UTF-16. Valid while the cell is unchanged.
     QAnyStringView view() const
     {
-        if (length == OnHeap)
-            return *heapText();
-        return QLatin1StringView(chars, length);
+        if (onHeap())
+            return *held.heap.text;
+        return QLatin1StringView(held.inlined.chars, held.inlined.length);
     }
     // The text read as the user's number input reads it (see parseNumber); empty when it is none.
     std::optional<double> number() const;
-    bool isEmpty() const { return length == 0; }
+    bool isEmpty() const { return held.inlined.length == 0; }
 
 private:
+    // The length byte that marks a text on the heap.
     static constexpr std::uint8_t OnHeap = 0xFF;
 
-    QString *heapText() const;
-    // The inline characters, or the heap pointer.
-    void takeBytesOf(const CellText &other)
+    // Both forms begin with the length byte, which may therefore be read through either.
+    struct Inline
     {
-        std::memcpy(chars, other.chars, sizeof chars);
-        length = other.length;
-    }
+        std::uint8_t length;
+        char chars[InlineCapacity];
+    };
+    struct Heap
+    {
+        std::uint8_t length; // OnHeap
+        QString *text;       // owned by the cell
+    };
+    union Storage {
+        Inline inlined;
+        Heap heap;
+    };
+
+    bool onHeap() const { return held.inlined.length == OnHeap; }
     void release()
     {
-        if (length == OnHeap)
-            deleteHeapText();
-        length = 0;
+        if (onHeap())
+            delete held.heap.text;
+        held.inlined.length = 0;
     }
-    void deleteHeapText();
 
-    alignas(QString *) char chars[InlineCapacity] = {};
-    std::uint8_t length = 0; // OnHeap when `chars` holds a pointer to the text instead
+    Storage held{Inline{0, {}}};
 };
 
 static_assert(sizeof(CellText) == 16);
