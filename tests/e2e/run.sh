@@ -842,7 +842,7 @@ leftovers=("$flushed"/tolmidata/yourdata.csv.??????)
 open_and_close "$flushed"
 [ ! -e "${leftovers[0]}" ] && [ -e "$flushed/tolmidata/yourdata.csv.bak" ] ||
     fail "the next start left $(ls "$flushed/tolmidata")"
-echo "ok: $renames renames were each followed by a flush; a killed save's leftover went at the next start"
+echo "ok: every rename of the save ($renames) was followed by a flush; a killed save's leftover went at the next start"
 
 # 17. A 120-character copy title survives the copy customisation's save without a change.
 mkdir -p "$work/title/tolmidata"
