@@ -254,8 +254,8 @@ std::vector<DateMark> dateMarks(DayRange shown, int plotWidth,
 
 DotLook dotLook(qsizetype dots, int plotWidth)
 {
-    constexpr DotLook full{1.5, 1.0};
-    constexpr DotLook faintest{0.8, 0.3};
+    constexpr DotLook full{2.2, 1.0};
+    constexpr DotLook faintest{0.9, 0.3};
     constexpr double fullUpTo = 0.25; // dots per column
     constexpr double doublings = 4;   // from fullUpTo to the faintest
     const double density = double(dots) / std::max(1, plotWidth);

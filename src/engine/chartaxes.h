@@ -89,12 +89,12 @@ std::vector<DateMark> dateMarks(DayRange shown, int plotWidth,
 
 struct DotLook
 {
-    double radius = 1.5; // pixels
+    double radius = 2.2; // pixels
     double opacity = 1;
 };
 
 // How to draw `dots` weighings across `plotWidth` pixel columns: in full up to one dot per four
-// columns; denser, every doubling makes them smaller and lighter, down to a radius of 0.8 and an
+// columns; denser, every doubling makes them smaller and lighter, down to a radius of 0.9 and an
 // opacity of 0.3 from four dots per column, so that the trend line still reads over years of
 // weighings.
 DotLook dotLook(qsizetype dots, int plotWidth);

@@ -16,7 +16,8 @@
 #   7. a logout or kill saves as the close box would while the main screen shows, nothing otherwise;
 #   8. the colour dialog speaks Japanese and nothing is written outside tolmidata;
 #   9. a damaged yourdata.csv is kept aside and replaced by the default file, with no runtime folder;
-#  10. the weight chart opens from a chick and from the menu in place, copies a picture, writes nothing;
+#  10. the weight chart opens from a chick and from the menu (mouse and keys) in place, copies a
+#      picture at twice its size, writes nothing;
 #  11. keys and a screen reader: full-width numbers, Tab, Return, Escape and F1, the boxes' names over
 #      AT-SPI;
 #  12. without a display the program asks for a desktop session and writes nothing;
@@ -563,8 +564,9 @@ expect_ended "$pid" "the program after the wizard closed"
 echo "ok: the damaged file was kept and replaced by the default file"
 
 # 10. The weight chart: a click on a chick opens it in the main screen's place, "コピー" puts a
-# picture on the clipboard with the forecast line as its text, "戻る" and the right-click menu's
-# "体重グラフ" come and go in place, and no file changes. The log loses 0.1 kg a day for 400 days
+# picture of twice its pixels on the clipboard with the forecast line as its text, "戻る" and the
+# menu's "体重グラフ" (by right click, Shift+F10 and the Menu key) come and go in place, and no
+# file changes. The log loses 0.1 kg a day for 400 days
 # from 120 kg toward 70 kg; by hand, the trend ends 0.9 kg behind the last weighing, at 81.0 kg,
 # and falls 0.70 kg a week, so it reaches 70 kg 110 days after 2021-02-03.
 chart_run=$work/chart
@@ -592,8 +594,15 @@ copied_png() {
     timeout 10 xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png
 }
 wait_until 20 "a picture on the clipboard" copied_png
-[ "$(timeout 10 xclip -selection clipboard -t image/png -o | head -c 8 | od -An -tx1 | tr -d ' \n')" = \
-    89504e470d0a1a0a ] || fail "the clipboard's image/png is not a PNG picture"
+timeout 10 xclip -selection clipboard -t image/png -o >"$work/copied.png"
+[ "$(od -An -tx1 -N8 "$work/copied.png" | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+    fail "the clipboard's image/png is not a PNG picture"
+# The picture is drawn at twice the window's pixels: the PNG header's width and height.
+png_header=$(od -An -tx1 -j16 -N8 "$work/copied.png" | tr -d ' \n')
+[ ${#png_header} -eq 16 ] || fail "the copied picture has no size in its header"
+png_width=$((16#${png_header:0:8})) png_height=$((16#${png_header:8:8}))
+[ "$png_width" -ge 714 ] && [ "$png_height" -ge 386 ] ||
+    fail "the copied picture is $png_width × $png_height pixels, not at least 714 × 386"
 forecast=$(timeout 10 xclip -selection clipboard -t UTF8_STRING -o)
 [ "$forecast" = "このペースなら 2021年5月24日ごろ目標達成（週 -0.70 kg）" ] ||
     fail "the forecast reads \"$forecast\""
@@ -609,10 +618,21 @@ expect_at "$chart" 240 170 "the chart opened from the menu"
 wmctrl -i -c "$chart"
 main=$(window '^ トルミ式 - zunoko$')
 expect_at "$main" 240 170 "the main screen after the chart's close box"
+# From the keyboard alone: Shift+F10 or the Menu key opens the menu, G its entry 体重グラフ(G).
+for menu_key in shift+F10 Menu; do
+    timeout 10 xdotool windowactivate --sync "$main" key --clearmodifiers "$menu_key"
+    sleep 0.5
+    timeout 10 xdotool key g
+    chart=$(window '^ 体重グラフ - zunoko$')
+    expect_at "$chart" 240 170 "the chart opened by $menu_key and G"
+    timeout 10 xdotool windowactivate --sync "$chart" key Escape
+    main=$(window '^ トルミ式 - zunoko$')
+    expect_at "$main" 240 170 "the main screen after the chart's Escape"
+done
 [ "$(checksums "$chart_run")" = "$before" ] || fail "the chart changed a file in tolmidata"
 wmctrl -i -c "$main"
 expect_ended "$chart_pid" "the program after the chart"
-echo "ok: the chart opened from a chick and the menu in place, copied a picture with its forecast and wrote nothing"
+echo "ok: the chart opened from a chick and the menu in place, copied a ${png_width} × ${png_height} picture with its forecast and wrote nothing"
 
 # 11. Keys and a screen reader: the first page's boxes are named over AT-SPI and take full-width
 # numbers; Escape leaves no first-run page nor the unsaved-changes dialog; Return presses the focused

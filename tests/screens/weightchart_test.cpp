@@ -26,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
@@ -80,17 +81,25 @@ TEST_F(WeightChartTest, OpensFromTheChicksAndTheMenuInTheMainScreensPlace)
         EXPECT_EQ(chick->toolTip(), u"クリックで体重グラフを表示"_s);
     auto *menuItem = main.findChild<QAction *>(u"weightChartAction"_s);
     ASSERT_NE(menuItem, nullptr);
-    EXPECT_EQ(menuItem->text(), u"体重グラフ"_s);
+    EXPECT_EQ(menuItem->text(), u"体重グラフ(&G)"_s);
     EXPECT_EQ(main.contextMenuPolicy(), Qt::ActionsContextMenu);
 
     main.Image1[2]->show(); // a bright chick over the dim one
+    // Two chicks, then the keyboard: Shift+F10 opens the menu and G chooses the chart.
     for (QLabel *chick : {main.Image1[9], main.Image1[2], static_cast<QLabel *>(nullptr)}) {
-        const bool byMenu = !chick;
+        const bool byKeys = !chick;
         main.show();
-        if (byMenu)
-            menuItem->trigger();
-        else
+        if (byKeys) {
+            main.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+            QTimer::singleShot(0, [] {
+                if (QWidget *menu = QApplication::activePopupWidget())
+                    QTest::keyClick(menu, Qt::Key_G);
+            });
+            QTest::keyClick(main.focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        } else {
             QTest::mouseClick(chick, Qt::LeftButton);
+        }
         QPointer<WeightChart> chart = openChart();
         ASSERT_NE(chart, nullptr);
         EXPECT_TRUE(chart->isVisible());
@@ -100,7 +109,7 @@ TEST_F(WeightChartTest, OpensFromTheChicksAndTheMenuInTheMainScreensPlace)
         EXPECT_EQ(chart->pos(), QPoint(300, 200));
 
         moveWindowToTwips(chart, 1500, 3000);
-        if (byMenu)
+        if (byKeys)
             pressKey(chart, Qt::Key_Escape);
         else
             QTest::mouseClick(chart->back, Qt::LeftButton);
@@ -133,11 +142,37 @@ TEST_F(WeightChartTest, ForecastsFromTheTableAsItStandsAndCopiesAPicture)
 
     QGuiApplication::clipboard()->setText(u"old"_s);
     QTest::mouseClick(chart->copy, Qt::LeftButton);
+    // Drawn at twice the window's pixels: sharp where a message board enlarges it.
     const QImage copied = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(copied.isNull());
-    EXPECT_EQ(copied.width(), chart->plot->width());
-    EXPECT_GT(copied.height(), chart->plot->height());
+    EXPECT_EQ(copied.width(), 2 * chart->plot->width());
+    EXPECT_GT(copied.height(), 2 * chart->plot->height());
+    EXPECT_GE(copied.width(), 714);
+    EXPECT_GE(copied.height(), 386);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), chart->forecast->text());
+}
+
+// A noisy week far above the target: the kilograms span the week's weighings, not the way down
+// to the target, which is named at the bottom edge; no date is forecast from a week.
+TEST_F(WeightChartTest, AWeekFillsThePlotAndNamesTheTargetBelowIt)
+{
+    keepUnsaved({85.0, 84.9, 84.8, 85.2, 84.8, 85.2, 85.0, 84.8});
+    startWeight() = 85;
+    targetWeight() = 70;
+    declarationDate() = serialFromDate(QDate(2020, 1, 1));
+    form1().openWeightChart();
+    WeightChart *chart = openChart();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->forecast->text(), u"予想には２週間ほどの記録が必要です"_s);
+    for (QPushButton *range : {chart->last30Days, chart->wholeDiet}) {
+        QTest::mouseClick(range, Qt::LeftButton);
+        const WeightAxis &axis = chart->plot->weightAxis();
+        EXPECT_LE(axis.low, 84.8);
+        EXPECT_GE(axis.high, 85.2);
+        EXPECT_LT(axis.high - axis.low, 1.5);
+        EXPECT_EQ(axis.targetPlace, WeightAxis::TargetPlace::Below);
+        EXPECT_EQ(axis.targetText, u"目標 70.0 kg ↓"_s);
+    }
 }
 
 TEST_F(WeightChartTest, HoveringADotNamesItsDateWeightAndLevel)
@@ -193,7 +228,8 @@ TEST_F(WeightChartTest, AbsurdWeightsNeitherHangNorCrashAnyScreen)
         form1().openWeightChart();
         WeightChart *chart = openChart();
         ASSERT_NE(chart, nullptr);
-        for (QPushButton *range : {chart->last30Days, chart->last90Days, chart->wholeDiet})
+        for (QPushButton *range :
+             {chart->last30Days, chart->last90Days, chart->lastYear, chart->wholeDiet})
             QTest::mouseClick(range, Qt::LeftButton), chart->grab();
         chart->close();
         EXPECT_TRUE(form1().isVisible());

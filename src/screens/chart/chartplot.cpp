@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartplot.h"
 
-#include "state/dateserial.h"
-#include "state/numbers.h"
 #include "state/state.h"
 
 #include <QHelpEvent>
@@ -10,54 +8,32 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Room around the plot for the kilograms at the left and the dates below, in pixels.
-constexpr int marginLeft = 38;
+// Room in pixels: at the right of the plot, and above and below it besides half a text's height
+// for the kilogram marks at its edges and a text's height for the dates below.
 constexpr int marginRight = 6;
-constexpr int marginTop = 6;
-constexpr int marginBottom = 16;
-constexpr double dotRadius = 1.5;
+constexpr int marginTop = 2;
+constexpr int marginBottom = 4;
+constexpr int markTextGap = 4;   // between a kilogram mark's text and the plot
+constexpr int dateTextGap = 8;   // between two date texts
 constexpr double hoverReach = 5; // pixels from a dot's centre that still hover it
+// Pixels between the plot's side edges and its first and last days, so that their dots are
+// drawn whole.
+constexpr int dayInset = 4;
+// Rows beyond the plot's edges at which far-off points are drawn, so that the painter is never
+// handed a coordinate near the limits of its numbers.
+constexpr double offPlotRows = 16;
 
 const QColor dotColour(70, 70, 70);
-const QColor trendColour(230, 120, 0);
+const QColor trendColour(215, 95, 0);
+const QColor trendHalo(255, 255, 255, 200);
 const QColor targetColour(0, 140, 60);
 const QColor deadlineColour(200, 30, 30);
 const QColor gridColour(225, 225, 225);
-
-// The smallest of 1, 2 and 5 times a power of ten that is at least `rough`.
-double niceStep(double rough)
-{
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
-        if (factor * power >= rough)
-            return factor * power;
-    }
-    return 10 * power;
-}
-
-// Days between date marks: whole days, weeks, months of 30 days, quarters, half-years, years.
-int dayStep(double rough)
-{
-    for (const int step : {1, 2, 7, 14, 30, 61, 91, 182, 365}) {
-        if (step >= rough)
-            return step;
-    }
-    return 365 * static_cast<int>(niceStep(rough / 365));
-}
-
-QString dateMark(int day, bool withYear)
-{
-    const CivilDate date = civilFromSerial(day);
-    if (withYear)
-        return QString::number(date.year) + u'/' + QString::number(date.month);
-    return QString::number(date.month) + u'/' + QString::number(date.day);
-}
 
 } // namespace
 
@@ -68,7 +44,7 @@ ChartPlot::ChartPlot(const TrendSeries &series, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ChartPlot::setRange(Range range)
+void ChartPlot::setRange(ChartRange range)
 {
     shown = range;
     layOut();
@@ -82,67 +58,51 @@ void ChartPlot::resizeEvent(QResizeEvent *)
 
 double ChartPlot::xOf(int day) const
 {
-    return layout.plot.left() +
-           columnOfDay(day, layout.firstDay, layout.lastDay, layout.plot.width());
+    return layout.plot.left() + dayInset +
+           columnOfDay(day, layout.days.firstDay, layout.days.lastDay, dayColumns());
+}
+
+int ChartPlot::dayColumns() const
+{
+    return std::max(1, layout.plot.width() - 2 * dayInset);
 }
 
 double ChartPlot::yOf(double weight) const
 {
-    // In halves, so that the differences of the largest reals do not overflow.
-    const double share = (weight / 2 - layout.low / 2) / (layout.high / 2 - layout.low / 2);
-    return layout.plot.bottom() - share * (layout.plot.height() - 1);
+    const double row = layout.axis.rowOf(weight, layout.plot.height());
+    return layout.plot.top() + std::clamp(row, -offPlotRows, layout.plot.height() + offPlotRows);
 }
 
 void ChartPlot::layOut()
 {
     layout = Layout();
-    layout.plot = rect().adjusted(marginLeft, marginTop, -marginRight, -marginBottom);
     const std::vector<Weighing> &weighings = series.weighings;
     const int newest = weighings.empty() ? declared : weighings.back().day;
-    switch (shown) {
-    case Range::WholeDiet:
-        layout.firstDay = std::min(declared, weighings.empty() ? declared : weighings.front().day);
-        layout.lastDay = std::max(newest, deadline.value_or(newest));
-        break;
-    case Range::Last90Days:
-        layout.firstDay = newest - 89;
-        layout.lastDay = newest;
-        break;
-    case Range::Last30Days:
-        layout.firstDay = newest - 29;
-        layout.lastDay = newest;
-        break;
-    }
+    const int dietFirstDay =
+        weighings.empty() ? declared : std::min(declared, weighings.front().day);
+    layout.days = shownDays(shown, dietFirstDay, newest, deadline);
 
-    const int columns = std::max(1, layout.plot.width());
-    const auto dotColumns = reduceToColumns(weighings, layout.firstDay, layout.lastDay, columns,
-                                            [](const Weighing &w) { return w.weight; });
-    const auto trendColumns = reduceToColumns(series.days, layout.firstDay, layout.lastDay, columns,
-                                              [](const TrendDay &d) { return d.trend; });
+    // The kilograms first: the widest of their texts decides the room at the left.
+    const QFontMetrics metrics = fontMetrics();
+    const int top = marginTop + metrics.height() / 2;
+    const int bottom = marginBottom + metrics.height() + 4;
+    const int plotHeight = std::max(1, height() - top - bottom);
+    layout.axis = ::weightAxis(series, layout.days, target, plotHeight, metrics.height() * 2);
+    int widestMark = metrics.horizontalAdvance(u"100.0"_s);
+    for (const WeightMark &mark : layout.axis.marks)
+        widestMark = std::max(widestMark, metrics.horizontalAdvance(mark.text));
+    const int left = std::min(widestMark + markTextGap + 2, width() / 3);
+    layout.plot = QRect(left, top, std::max(1, width() - left - marginRight), plotHeight);
 
-    // The kilograms shown: every drawn point and the target, with a little room. A trend that the
-    // sum of absurd weights has made infinite is left out, and the room never overflows.
-    double low = target, high = target;
-    const auto include = [&](double weight) {
-        if (std::isfinite(weight)) {
-            low = std::min(low, weight);
-            high = std::max(high, weight);
-        }
-    };
-    for (const ColumnPoints &c : dotColumns) {
-        include(weighings[c.lowest].weight);
-        include(weighings[c.highest].weight);
-    }
-    for (const ColumnPoints &c : trendColumns) {
-        include(series.days[c.lowest].trend);
-        include(series.days[c.highest].trend);
-    }
-    constexpr double largest = std::numeric_limits<double>::max();
-    const double room = std::max(0.5, (high / 2 - low / 2) * 0.1);
-    layout.low = std::max(low - room, -largest);
-    layout.high = std::min(high + room, largest);
+    layout.dates = dateMarks(
+        layout.days, dayColumns(),
+        [&metrics](const QString &text) { return metrics.horizontalAdvance(text); }, dateTextGap);
+    layout.look = dotLook(weighingsShown(series, layout.days), dayColumns());
 
-    for (const ColumnPoints &c : dotColumns) {
+    const int columns = dayColumns();
+    const DayRange days = layout.days;
+    for (const ColumnPoints &c : reduceToColumns(weighings, days.firstDay, days.lastDay, columns,
+                                                 [](const Weighing &w) { return w.weight; })) {
         for (const int i : {c.lowest, c.highest}) {
             layout.dots.push_back({{xOf(weighings[i].day), yOf(weighings[i].weight)}, i});
             if (c.lowest == c.highest)
@@ -150,7 +110,8 @@ void ChartPlot::layOut()
         }
     }
     // Joins the columns' points in day order, so the line looks as if every day were drawn.
-    for (const ColumnPoints &c : trendColumns) {
+    for (const ColumnPoints &c : reduceToColumns(series.days, days.firstDay, days.lastDay, columns,
+                                                 [](const TrendDay &d) { return d.trend; })) {
         int order[] = {c.first, c.lowest, c.highest, c.last};
         std::sort(std::begin(order) + 1, std::end(order) - 1);
         for (const int i : order) {
@@ -168,81 +129,99 @@ void ChartPlot::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     drawAxes(painter);
-    drawMarks(painter);
+    drawTarget(painter);
+    drawPoints(painter);
+    drawTargetBeyond(painter);
 }
 
 void ChartPlot::drawAxes(QPainter &painter) const
 {
     const QRect &plot = layout.plot;
     const QFontMetrics metrics = fontMetrics();
-    painter.setPen(Qt::black);
-
-    // Kilograms: a line and a mark every nice step, about one per three text heights. The marks
-    // are counted, not stepped through: at 1e17 kg a step of 5 kg is lost in the magnitude.
-    const double halfSpan = layout.high / 2 - layout.low / 2;
-    const double step = niceStep(halfSpan * 2 * metrics.height() * 3 / std::max(1, plot.height()));
-    const double firstMark = std::ceil(layout.low / step) * step;
-    const double markCount = std::floor((layout.high / 2 - firstMark / 2) / (step / 2)) + 1;
-    const int marks = std::isfinite(markCount) ? int(std::clamp(markCount, 0.0, 100.0)) : 0;
-    for (int i = 0; i < marks; ++i) {
-        const double kg = firstMark + i * step;
-        const double y = yOf(kg);
+    for (const WeightMark &mark : layout.axis.marks) {
+        const double y = yOf(mark.kg);
         painter.setPen(gridColour);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(Qt::black);
-        const QRectF mark(0, y - metrics.height() / 2.0, marginLeft - 4, metrics.height());
-        painter.drawText(mark, Qt::AlignRight | Qt::AlignVCenter, formatTenths(kg));
+        const QRectF text(0, y - metrics.height() / 2.0, plot.left() - markTextGap,
+                          metrics.height());
+        painter.drawText(text, Qt::AlignRight | Qt::AlignVCenter, mark.text);
     }
-
-    // Dates: a mark about every five characters' width of a mark.
-    const int days = layout.lastDay - layout.firstDay;
-    const bool withYear = days > 2 * 365;
-    const int markWidth = metrics.horizontalAdvance(withYear ? u"2000/12"_s : u"12/31"_s) + 12;
-    const int stepDays =
-        dayStep(std::max(1.0, double(days) * markWidth / std::max(1, plot.width())));
-    for (int i = 0; i <= days / stepDays; ++i) {
-        const int day = layout.firstDay + i * stepDays;
-        const double x = xOf(day);
+    painter.setPen(Qt::black);
+    for (const DateMark &mark : layout.dates) {
+        const double x = plot.left() + dayInset + mark.column;
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 3));
-        const QString text = dateMark(day, withYear);
-        const int width = metrics.horizontalAdvance(text);
-        const double left = std::clamp(x - width / 2.0, 0.0, double(this->width() - width));
-        painter.drawText(QPointF(left, plot.bottom() + 4 + metrics.ascent()), text);
+        painter.drawText(
+            QPointF(plot.left() + dayInset + mark.textLeft, plot.bottom() + 4 + metrics.ascent()),
+            mark.text);
     }
     painter.drawRect(plot.adjusted(0, 0, -1, -1));
 }
 
-void ChartPlot::drawMarks(QPainter &painter) const
+// The target: a dashed line labelled at its right end when the kilograms shown hold it. Else its
+// label stands on a pale ground at the left of the edge toward which it lies, where a diet's
+// older weighings lie far from the target, and is drawn over the points.
+void ChartPlot::drawTarget(QPainter &painter) const
+{
+    const QRect &plot = layout.plot;
+    const WeightAxis &axis = layout.axis;
+    if (axis.targetPlace != WeightAxis::TargetPlace::Inside)
+        return;
+    const double y = yOf(target);
+    painter.setPen(QPen(targetColour, 1, Qt::DashLine));
+    painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    const double lineHeight = fontMetrics().height();
+    const double textTop = y - lineHeight - 1 < plot.top() ? y + 1 : y - lineHeight - 1;
+    painter.setPen(targetColour);
+    painter.drawText(QRectF(plot.left(), textTop, plot.width() - 4, lineHeight),
+                     Qt::AlignRight | Qt::AlignVCenter, axis.targetText);
+}
+
+void ChartPlot::drawTargetBeyond(QPainter &painter) const
+{
+    const WeightAxis &axis = layout.axis;
+    if (axis.targetPlace != WeightAxis::TargetPlace::Above &&
+        axis.targetPlace != WeightAxis::TargetPlace::Below)
+        return;
+    const QFontMetrics metrics = fontMetrics();
+    const QRect &plot = layout.plot;
+    const int top = axis.targetPlace == WeightAxis::TargetPlace::Above
+                        ? plot.top() + 2
+                        : plot.bottom() - metrics.height() - 1;
+    const QRect text(plot.left() + 3, top, metrics.horizontalAdvance(axis.targetText) + 4,
+                     metrics.height());
+    painter.fillRect(text, QColor(255, 255, 255, 220));
+    painter.setPen(targetColour);
+    painter.drawText(text, Qt::AlignCenter, axis.targetText);
+}
+
+// The deadline, the dots, then the trend over them: a wide line with a pale edge, so that it
+// reads over years of dots.
+void ChartPlot::drawPoints(QPainter &painter) const
 {
     const QRect &plot = layout.plot;
     painter.save();
     painter.setClipRect(plot);
     painter.setRenderHint(QPainter::Antialiasing);
-
-    // The target, labelled with its weight at the right.
-    const double targetY = yOf(target);
-    painter.setPen(QPen(targetColour, 1, Qt::DashLine));
-    painter.drawLine(QPointF(plot.left(), targetY), QPointF(plot.right(), targetY));
-    const QString targetText = u"目標 "_s + formatTenths(target) + u" kg"_s;
-    const QFontMetrics metrics = fontMetrics();
-    const double textTop =
-        targetY - metrics.height() - 1 < plot.top() ? targetY + 1 : targetY - metrics.height() - 1;
-    painter.drawText(QRectF(plot.left(), textTop, plot.width() - 4, metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, targetText);
-
-    if (deadline && *deadline >= layout.firstDay && *deadline <= layout.lastDay) {
+    if (deadline && *deadline >= layout.days.firstDay && *deadline <= layout.days.lastDay) {
         const double x = xOf(*deadline);
         painter.setPen(QPen(deadlineColour, 1, Qt::DashLine));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     }
 
-    painter.setPen(QPen(trendColour, 1.5));
-    painter.drawPolyline(layout.trend.data(), static_cast<int>(layout.trend.size()));
-
     painter.setPen(Qt::NoPen);
     painter.setBrush(dotColour);
+    painter.setOpacity(layout.look.opacity);
     for (const Dot &dot : layout.dots)
-        painter.drawEllipse(dot.at, dotRadius, dotRadius);
+        painter.drawEllipse(dot.at, layout.look.radius, layout.look.radius);
+    painter.setOpacity(1);
+
+    const auto trendPoints = static_cast<int>(layout.trend.size());
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(trendHalo, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(layout.trend.data(), trendPoints);
+    painter.setPen(QPen(trendColour, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(layout.trend.data(), trendPoints);
     painter.restore();
 }
 

@@ -50,16 +50,19 @@ WeightChart::WeightChart()
     forecast->setTextFormat(Qt::PlainText);
     forecast->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    wholeDiet = makeButton(this, u"wholeDiet"_s, u"全期間"_s, {120, 3000, 975, 255});
-    last90Days = makeButton(this, u"last90Days"_s, u"90日"_s, {1200, 3000, 975, 255});
-    last30Days = makeButton(this, u"last30Days"_s, u"30日"_s, {2280, 3000, 1095, 255});
+    // The ranges, widest first, then the copy and the way back.
+    wholeDiet = makeButton(this, u"wholeDiet"_s, u"全期間"_s, {120, 3000, 840, 255});
+    lastYear = makeButton(this, u"lastYear"_s, u"1年"_s, {1045, 3000, 720, 255});
+    last90Days = makeButton(this, u"last90Days"_s, u"90日"_s, {1850, 3000, 720, 255});
+    last30Days = makeButton(this, u"last30Days"_s, u"30日"_s, {2655, 3000, 720, 255});
     copy = makeButton(this, u"copy"_s, u"コピー"_s, {3480, 3000, 975, 255});
     back = makeButton(this, u"back"_s, u"戻る"_s, {4560, 3000, 975, 255});
 
-    const std::pair<QPushButton *, ChartPlot::Range> ranges[] = {
-        {wholeDiet, ChartPlot::Range::WholeDiet},
-        {last90Days, ChartPlot::Range::Last90Days},
-        {last30Days, ChartPlot::Range::Last30Days},
+    const std::pair<QPushButton *, ChartRange> ranges[] = {
+        {wholeDiet, ChartRange::WholeDiet},
+        {lastYear, ChartRange::LastYear},
+        {last90Days, ChartRange::Last90Days},
+        {last30Days, ChartRange::Last30Days},
     };
     for (const auto &[button, range] : ranges) {
         button->setCheckable(true);
@@ -74,11 +77,15 @@ WeightChart::WeightChart()
 
 void WeightChart::copyChart()
 {
-    // The plot with the forecast below it, as the window shows them.
+    // The plot with the forecast below it, drawn anew at twice the window's pixels or at the
+    // screen's scale when that is larger, so that a message board that enlarges it shows it sharp.
     const QRect shown = plot->geometry().united(forecast->geometry());
-    QImage picture(shown.size(), QImage::Format_RGB32);
+    const qreal scale = std::max<qreal>(2, devicePixelRatioF());
+    QImage picture(shown.size() * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     picture.fill(palette().color(QPalette::Window));
     render(&picture, QPoint(), QRegion(shown));
+    picture.setDevicePixelRatio(1); // a picture of its pixels for whoever pastes it
     auto *copied = new QMimeData;
     copied->setImageData(picture);
     // Where only text can be pasted, such as a message board's box, the forecast line goes in.

@@ -25,6 +25,7 @@ public:
     ChartPlot *plot = nullptr;
     QLabel *forecast = nullptr;
     QPushButton *wholeDiet = nullptr;
+    QPushButton *lastYear = nullptr;
     QPushButton *last90Days = nullptr;
     QPushButton *last30Days = nullptr;
     QPushButton *copy = nullptr;

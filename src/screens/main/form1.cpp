@@ -14,10 +14,12 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -57,11 +59,12 @@ QLabel *makeTitle(QWidget *parent, const QString &name, const QString &text, int
     return title;
 }
 
-QLabel *makePicture(QWidget *parent, int element, const QPixmap &picture)
+// The picture is drawn at the screen's scale from the icon's versions for scale 1 and 2.
+QLabel *makePicture(QWidget *parent, int element, const QIcon &picture)
 {
     auto *image = new QLabel(parent);
     image->setObjectName(elementName(u"Image1"_s, element));
-    image->setPixmap(picture);
+    image->setPixmap(picture.pixmap(QSize(30, 29), image->devicePixelRatioF()));
     image->resize(pixelsFromTwips(450), pixelsFromTwips(435));
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return image;
@@ -100,8 +103,9 @@ Form1::Form1()
     for (QLabel *label : Label1)
         label->setAutoFillBackground(true);
 
-    const QPixmap bright(u":/pictures/chick.xpm"_s);
-    const QPixmap dim(u":/pictures/chick-dim.xpm"_s);
+    // QIcon finds the "@2x" versions beside the pictures by itself.
+    const QIcon bright(u":/pictures/chick.xpm"_s);
+    const QIcon dim(u":/pictures/chick-dim.xpm"_s);
     // Each place of the column, from the bottom, shows a chick when lit and its shadow when not.
     for (int i = 0; i < 6; ++i) {
         Image1[i] = makePicture(this, i, bright);
@@ -116,8 +120,9 @@ Form1::Form1()
         picture->setToolTip(u"クリックで体重グラフを表示"_s);
         picture->installEventFilter(this);
     }
-    // The right-click menu, anywhere on the screen.
-    auto *chart = new QAction(u"体重グラフ"_s, this);
+    // The right-click menu, anywhere on the screen; from the keyboard the Menu key, which Qt turns
+    // into the same request, or Shift+F10 (keyPressEvent) open it, and G chooses its entry.
+    auto *chart = new QAction(u"体重グラフ(&G)"_s, this);
     chart->setObjectName(u"weightChartAction"_s);
     connect(chart, &QAction::triggered, this, &Form1::openWeightChart);
     addAction(chart);
@@ -219,6 +224,20 @@ void Form1::Command3_Click()
 void Form1::openWeightChart()
 {
     emit weightChartRequested();
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_F10 || event->modifiers() != Qt::ShiftModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The menu opens at the focused control, as the Menu key opens it.
+    const QWidget *from = focusWidget() ? focusWidget() : this;
+    const QPoint at = from->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, from->mapTo(this, at),
+                              from->mapToGlobal(at));
+    QCoreApplication::sendEvent(this, &request);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
