@@ -34,6 +34,17 @@ PlatformServices FakePlatform::services()
         colourPicks.pop_front();
         return pick;
     };
+    s.pickFileToOpen =
+        s.pickFileToSave = [this](const QString &, const QString &start, const QString &) {
+            fileDialogs << start;
+            if (filePicks.empty()) {
+                ADD_FAILURE() << "unexpected file dialog at " << start.toStdString();
+                return QString();
+            }
+            const QString pick = filePicks.front();
+            filePicks.pop_front();
+            return pick;
+        };
     s.openAddress = [this](const QString &address) {
         openedAddresses << address;
         if (openResults.empty()) {
