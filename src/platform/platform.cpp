@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -51,6 +53,26 @@ std::optional<std::int32_t> pickColourWithDialog(std::int32_t initial)
     return bgrFromColour(chosen);
 }
 
+// Qt's own dialog rather than the desktop's: it speaks the program's language with Qt's
+// translations, and behaves the same under every desktop.
+QString pickFile(QFileDialog::AcceptMode mode, const QString &title, const QString &start,
+                 const QString &filter)
+{
+    QFileDialog dialog(activeParent(), title, start, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QFileInfo(start).suffix());
+        dialog.selectFile(QFileInfo(start).fileName());
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QSize> primaryScreenTwips()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -76,6 +98,14 @@ PlatformServices realPlatformServices()
     services.showMessage = showMessageBox;
     services.askQuestion = askWithTwoAnswers;
     services.pickColour = pickColourWithDialog;
+    services.pickFileToOpen = [](const QString &title, const QString &folder,
+                                 const QString &filter) {
+        return pickFile(QFileDialog::AcceptOpen, title, folder, filter);
+    };
+    services.pickFileToSave = [](const QString &title, const QString &suggested,
+                                 const QString &filter) {
+        return pickFile(QFileDialog::AcceptSave, title, suggested, filter);
+    };
     services.openAddress = [](const QString &address) {
         return QDesktopServices::openUrl(QUrl(address));
     };

@@ -23,6 +23,15 @@ struct PlatformServices
     std::function<bool(const QString &text, const QString &yes, const QString &no)> askQuestion;
     // The colour dialog opened on `initial` (0x00BBGGRR); empty when cancelled.
     std::function<std::optional<std::int32_t>(std::int32_t initial)> pickColour;
+    // Qt's own file dialog, in the program's language, for a file to read: opened in `folder`,
+    // offering the kinds of file `filter` lists ("CSV (*.csv);;すべてのファイル (*)"). The chosen
+    // path, empty when cancelled.
+    std::function<QString(const QString &title, const QString &folder, const QString &filter)>
+        pickFileToOpen;
+    // The same for a file to write, with the path `suggested` filled in. A name typed without a
+    // suffix gets the suggestion's, and an existing file is replaced only when the user agrees.
+    std::function<QString(const QString &title, const QString &suggested, const QString &filter)>
+        pickFileToSave;
     // Hands an address to the desktop's browser; false when that failed.
     std::function<bool(const QString &address)> openAddress;
     // Whether another copy of the program runs in this session or on the data folder `dataFolder`.

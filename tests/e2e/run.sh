@@ -27,7 +27,9 @@
 #  16. every save flushes the folder after its rename, and a save killed at its rename leaves
 #      nothing behind after the next start;
 #  17. a 120-character copy title survives the copy customisation's save;
-#  18. the chart of a diet of 1e17 kg opens and returns.
+#  18. the chart of a diet of 1e17 kg opens and returns;
+#  19. three rows as a spreadsheet copies them, pasted with Ctrl+V into the weight table and saved,
+#      are in yourdata.csv newest first, the declaration entry still last.
 # The program runs inside a session bus of the script's own, as on a desktop.
 # Usage: run.sh PATH-TO-tolmishiki. Every process it starts is ended by its id when it exits.
 set -euo pipefail
@@ -895,3 +897,26 @@ click "$(window '^ 体重グラフ - zunoko$')" 4560 3000 975 255 # 戻る
 wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
 expect_ended "$huge_pid" "the program after the chart of 1e17 kg"
 echo "ok: the chart of a 1e17 kg diet opened and returned"
+
+# 19. Three rows as a spreadsheet copies them (a heading, a decimal comma, a time of day), pasted
+# with Ctrl+V into the weight table and saved: newest first, the declaration entry still last.
+mkdir -p "$work/pasted/tolmidata"
+diet_file >"$work/pasted/tolmidata/yourdata.csv"
+printf '日付\t体重\r\n2020/01/03\t79,8\r\n2020-01-09 07:30\t78.9\r\n2020/01/07\t79,1\r\n' |
+    xclip -selection clipboard -i -quiet >/dev/null 2>&1 &
+started+=($!)
+wait_until 20 "the rows on the clipboard" clipboard_filled
+start_program "$work/pasted"
+click "$(window '^ トルミ式 - zunoko$')" 4560 3000 975 255 # 入力
+settings=$(window '^ 設定画面 - zunoko')
+click "$settings" 3360 1710 2175 30 # the declaration entry: the table takes the focus, no row
+timeout 10 xdotool windowactivate --sync "$settings" key ctrl+v
+timeout 10 xdotool windowactivate --sync "$(window '^TolmiShiki$')" key Return
+click "$settings" 50 2580 2110 375                      # 設定を終了する
+click "$(window '・◇・\) \? \?$')" 240 1320 2055 375 # 変更を保存する
+wmctrl -i -c "$(window '^ トルミ式 - zunoko$')"
+expect_ended "$pid" "the program after the paste"
+[ "$(tail -n 5 "$work/pasted/tolmidata/yourdata.csv" | tr -d '\r')" = "$(printf '%s\n' \
+    '#2020-01-09#,78.9' '#2020-01-07#,79.1' '#2020-01-05#,79.5' '#2020-01-03#,79.8' '#2020-01-01#,80')" ] ||
+    fail "the pasted rows were saved as: $(tail -n 6 "$work/pasted/tolmidata/yourdata.csv")"
+echo "ok: three rows pasted from a spreadsheet were saved newest first, the declaration entry last"

@@ -2,7 +2,13 @@
 // The weight log editor of the settings screen: selecting, new entries, writing and deleting.
 
 #include "form2_test.h"
+#include "screens/settings/logtransfer.h"
 #include "state/state.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -37,6 +43,13 @@ protected:
         press("Command2");
     }
 
+    // The table's menu entry of that text, chosen.
+    void choose(const QString &entry) const
+    {
+        for (QAction *action : form2().logTransfer->menu()->actions())
+            if (action->text() == entry)
+                action->trigger();
+    }
     QByteArray fileBefore;
 };
 
@@ -279,4 +292,76 @@ TEST_F(Form2LogTest, TheDeclarationEntryStaysLastWhenItsDateWasMovedLater)
     type("Text2", u"77"_s);
     press("Command2");
     EXPECT_EQ(rows(), (QStringList{u"20081020 77.0"_s, u"20081001 78.0"_s, u"20081005 80.0"_s}));
+}
+
+TEST_F(Form2LogTest, PastedWeighingsGoInAsOneWrite)
+{
+    const struct
+    {
+        std::function<void()> before;
+        QString pasted, top, message; // top: row 1 afterwards
+        int count;
+    } cases[] = {
+        {[&] { clickRow(2); }, u"日付\t体重\n2008/10/18\t79,6\n18.10.2008\t79.6kg"_s,
+         u"20081018 79.6"_s, // a correction under way is abandoned
+         u"1件の体重を取り込みました。1件は取り込みませんでした。\n3行目：前の行と同じ記録です"_s,
+         5},
+        {[&] { press("Command1"); }, u"2008-10-16;77"_s, u"20081016 77.0"_s, // the blank row goes
+         u"1件の体重を取り込みました。"_s, 5},
+        {[&] { type("Text3", u"20080801"_s); }, u"2008-09-01 70"_s, u"20081015 76.5"_s,
+         u"1件の体重を取り込みました。"_s, 5}, // the declaration date the save will write...
+        {[&] { clickControl("Check1"), type("Text3", u"20080801"_s); }, u"2008-09-01 70"_s,
+         u"20081015 76.5"_s, // ... which a ticked deadline keeps as stored
+         u"取り込んだ体重はありません。1件は取り込みませんでした。\n1行目：日付が宣言日以前です"_s,
+         4},
+    };
+    for (const auto &c : cases) {
+        form2().LoadSettingsScreen();
+        c.before();
+        settingsDirty = 0;
+        QGuiApplication::clipboard()->setText(c.pasted);
+        &c == &cases[1] ? choose(u"貼り付け"_s)
+                        : QTest::keyClick(form2().MSFlexGrid1, Qt::Key_V, Qt::ControlModifier);
+        const bool taken = !c.message.startsWith(u'取');
+        EXPECT_EQ(rows().at(0), c.top) << utf8(c.pasted);
+        EXPECT_EQ(table().entryCount(), c.count);
+        EXPECT_EQ(fake.takeMessages(), QStringList{c.message});
+        EXPECT_EQ(settingsDirty, int(taken));
+        EXPECT_TRUE(!taken || !editBoxesEnabled());
+    }
+}
+
+TEST_F(Form2LogTest, ExportsTheLogAsItStandsAndReadsItBackIntoAFreshDiet)
+{
+    correct(2, u"20081002"_s, u"77.7"_s); // unsaved, exported all the same
+    const QStringList log = rows();
+    const QString file = directory.filePath(u"log"_s), fifo = directory.filePath(u"pipe"_s);
+    fake.filePicks = {file};
+    choose(u"ファイルに書き出す…"_s);
+    EXPECT_EQ(fake.takeMessages(),
+              QStringList{u"4件の記録を書き出しました。\nファイル: "_s + file + u".csv"_s});
+    QTest::keyClick(form2().MSFlexGrid1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+        u"日付\t体重(kg)\r\n2008-09-12\t80.0\r\n2008-09-20\t79.0\r\n"_s));
+    QTest::keyClick(form2().MSFlexGrid1, Qt::Key_F10, Qt::ShiftModifier); // to the menu
+    EXPECT_TRUE(form2().logTransfer->menu()->isVisible());
+
+    writeData(u"yourdata.csv"_s, StoredDiet{}.bytes({"#2008-09-12#,80"}));
+    fileBefore = readData(u"yourdata.csv"_s);
+    form2().LoadSettingsScreen();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    fake.filePicks = {fifo, file + u".csv"_s}; // a named pipe is refused unopened, not waited on
+    choose(u"ファイルから読み込む…"_s);
+    EXPECT_TRUE(fake.takeMessages().value(0).endsWith(
+        u"理由: 普通のファイルではありません（名前付きパイプや装置など）"_s));
+    choose(u"ファイルから読み込む…"_s);
+    EXPECT_EQ(rows(), log);
+    fake.takeMessages();
+    // Failures name the file; the program's own data file is never written over.
+    for (const QString &path : {file + u".csv/no.csv"_s, dataPath(u"yourdata.csv"_s)}) {
+        fake.filePicks = {path};
+        choose(u"ファイルに書き出す…"_s);
+        EXPECT_TRUE(fake.takeMessages().value(0).startsWith(
+            u"ファイルに書き出せませんでした。\nファイル: "_s + path + u"\n理由: "_s));
+    }
 }

@@ -34,6 +34,14 @@ PlatformServices FakePlatform::services()
         colourPicks.pop_front();
         return pick;
     };
+    s.pickFileToOpen =
+        s.pickFileToSave = [this](const QString &, const QString &, const QString &) {
+            EXPECT_FALSE(filePicks.empty()) << "unexpected file dialog";
+            const QString pick = filePicks.empty() ? QString() : filePicks.front();
+            if (!filePicks.empty())
+                filePicks.pop_front();
+            return pick;
+        };
     s.openAddress = [this](const QString &address) {
         openedAddresses << address;
         if (openResults.empty()) {

@@ -16,6 +16,7 @@ struct FakePlatform
     std::deque<bool> answers;                            // the next answers to questions
     std::vector<std::int32_t> colourInitials;            // where each colour dialog opened
     std::deque<std::optional<std::int32_t>> colourPicks; // the next picks (nullopt = cancel)
+    std::deque<QString> filePicks; // the next paths chosen in file dialogs (empty = cancel)
     QStringList openedAddresses;
     std::deque<bool> openResults; // the next results of openAddress
     InstanceCheck instanceCheck;  // what the single-instance check finds

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form2.h"
 
+#include "logtransfer.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/platform.h"
@@ -104,6 +105,9 @@ Form2::Form2() : weights(weightLog())
     MSFlexGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setTabKeyNavigation(false); // Tab leaves the table as it leaves any control
+    logTransfer = new LogTransfer(
+        MSFlexGrid1, weights, [this] { return declarationDateForEntries(); },
+        [this](std::vector<WeightLog::Entry> entries) { takeEntries(std::move(entries)); });
 
     Text1 = makeNumberBox(this, u"Text1"_s, {3360, 2640, 1455, 270}, 8);
     Text2 = makeNumberBox(this, u"Text2"_s, {4920, 2640, 615, 270}, 5);
@@ -321,6 +325,32 @@ void Form2::discardPendingEntry()
     newRowPending = false;
     selectedRow = 0;
     showIdle(u"年／月／日"_s);
+}
+
+// Pasted and imported weighings come after the declaration date the save will write: the box's,
+// when it holds a date that can be saved (a ticked deadline keeps the stored one), else the stored.
+QDate Form2::declarationDateForEntries() const
+{
+    const QDate stored = dateFromSerial(declarationDate());
+    if (Check1->isChecked())
+        return stored;
+    return dateFromDateBox(Text3->text()).value_or(stored);
+}
+
+// Many weighings at once, as one write: a pending blank row and an unfinished correction give way,
+// the rows go in sorted newest first, the editor waits idle and the table shows from the top.
+void Form2::takeEntries(std::vector<WeightLog::Entry> entries)
+{
+    if (newRowPending)
+        weights.removeEntry(selectedRow);
+    weights.setMarkedRow(0);
+    selectedRow = 0;
+    newRowPending = false;
+    weights.insertEntries(1, std::move(entries));
+    weights.sortNewestFirst();
+    showIdle(u"西暦年月日"_s);
+    showTableFromTop();
+    settingsDirty = 1;
 }
 
 void Form2::Command6_Click()

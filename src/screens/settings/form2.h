@@ -2,9 +2,12 @@
 #pragma once
 
 #include "settingsstore.h"
+#include "state/weightlog.h"
 
+#include <QDate>
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -14,7 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTableView;
-class WeightLog;
+class LogTransfer;
 
 // Form2: the settings screen, holding the diet plan, the display settings and the weight log
 // editor, whose table shows the program's weight log. Loaded once, hidden, it stays until the
@@ -54,6 +57,9 @@ public:
     void Option1_Click();
     void Option2_Click();
     void Combo1_Click(); // an entry chosen from the list
+
+    // The table's paste, copy, import and export.
+    LogTransfer *logTransfer = nullptr;
 
     // Log editor controls.
     QTableView *MSFlexGrid1 = nullptr;
@@ -106,6 +112,8 @@ private:
     void selectRow(int row);
     void showIdle(const QString &datePlaceholder);
     void discardPendingEntry();
+    QDate declarationDateForEntries() const;
+    void takeEntries(std::vector<WeightLog::Entry> entries);
     bool finishChecksPass();
     void pickColourInto(std::int32_t &slot);
     void settingsChanged(); // sets settingsDirty
