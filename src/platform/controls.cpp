@@ -4,8 +4,11 @@
 #include "fonts.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +42,31 @@ template <typename Control> Control *placed(Control *control, const QString &nam
     return control;
 }
 
+// Turns Shift+F10 reaching the watched widget into the keyboard's request for its context menu.
+class ShiftF10Menu : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier)
+            return false;
+        auto *widget = static_cast<QWidget *>(watched);
+        QWidget *focused = QApplication::focusWidget();
+        const QWidget *from = focused && widget->isAncestorOf(focused) ? focused : widget;
+        const QPoint at = from->rect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, from->mapTo(widget, at),
+                                  from->mapToGlobal(at));
+        QCoreApplication::sendEvent(widget, &request);
+        return true;
+    }
+};
+
 } // namespace
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, TwipsRect at)
@@ -67,6 +95,11 @@ void pressOnKey(QPushButton *button, const QKeySequence &key)
 {
     // A shortcut of the button's own is dead while the button is hidden or disabled.
     new QShortcut(key, button, button, &QPushButton::click);
+}
+
+void openMenuOnShiftF10(QWidget *widget)
+{
+    widget->installEventFilter(new ShiftF10Menu(widget));
 }
 
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, TwipsRect at, int maxLength,

@@ -30,6 +30,9 @@ QLabel *makeLabelAt(QWidget *parent, const QString &name, const QString &text, i
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, TwipsRect at);
 // `key` presses `button` while the button's window is active and the button can be pressed.
 void pressOnKey(QPushButton *button, const QKeySequence &key);
+// Shift+F10 on `widget`, or on a control inside it that leaves the key alone, opens the widget's
+// context menu at the focused control, as the Menu key does.
+void openMenuOnShiftF10(QWidget *widget);
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, TwipsRect at, int maxLength,
                        bool centred);
 // A centred box for a number or a date: it asks the input method for numbers, without switching

@@ -14,10 +14,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -121,12 +119,13 @@ Form1::Form1()
         picture->installEventFilter(this);
     }
     // The right-click menu, anywhere on the screen; from the keyboard the Menu key, which Qt turns
-    // into the same request, or Shift+F10 (keyPressEvent) open it, and G chooses its entry.
+    // into the same request, or Shift+F10 open it, and G chooses its entry.
     auto *chart = new QAction(u"体重グラフ(&G)"_s, this);
     chart->setObjectName(u"weightChartAction"_s);
     connect(chart, &QAction::triggered, this, &Form1::openWeightChart);
     addAction(chart);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    openMenuOnShiftF10(this);
 
     Command1 = makeButton(this, u"Command1"_s, u"コピー"_s, {120, 3000, 975, 255});
     Command2 = makeButton(this, u"Command2"_s, u"ＷＥＢ"_s, {1200, 3000, 975, 255});
@@ -224,20 +223,6 @@ void Form1::Command3_Click()
 void Form1::openWeightChart()
 {
     emit weightChartRequested();
-}
-
-void Form1::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() != Qt::Key_F10 || event->modifiers() != Qt::ShiftModifier) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    // The menu opens at the focused control, as the Menu key opens it.
-    const QWidget *from = focusWidget() ? focusWidget() : this;
-    const QPoint at = from->rect().center();
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, from->mapTo(this, at),
-                              from->mapToGlobal(at));
-    QCoreApplication::sendEvent(this, &request);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

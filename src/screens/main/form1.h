@@ -57,7 +57,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override; // clicks on the chicks
-    void keyPressEvent(QKeyEvent *event) override;              // Shift+F10 opens the menu
 
 private:
     // Shows `text` on the text line Label1(element). Screen readers, which read a label by its

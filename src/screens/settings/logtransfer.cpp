@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logtransfer.h"
 
+#include "platform/controls.h"
 #include "platform/platform.h"
 #include "state/datafiles.h"
 #include "state/logexport.h"
@@ -79,8 +80,10 @@ LogTransfer::LogTransfer(QTableView *table, WeightLog &log, std::function<QDate(
     tableMenu->addAction(u"ファイルから読み込む…"_s, this, &LogTransfer::importFile);
     tableMenu->addAction(u"ファイルに書き出す…"_s, this, &LogTransfer::exportFile);
 
-    // A right click, and the Menu key on the focused table, ask for the menu through this signal.
+    // A right click, and the Menu key or Shift+F10 on the focused table, ask for the menu through
+    // this signal.
     table->setContextMenuPolicy(Qt::CustomContextMenu);
+    openMenuOnShiftF10(table);
     connect(table, &QWidget::customContextMenuRequested, this, &LogTransfer::showMenu);
     table->installEventFilter(this);
 }
@@ -96,10 +99,6 @@ bool LogTransfer::eventFilter(QObject *watched, QEvent *event)
     }
     if (key->matches(QKeySequence::Copy)) {
         copy();
-        return true;
-    }
-    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-        showMenu(table->visualRect(table->currentIndex()).center());
         return true;
     }
     return false;
