@@ -16,6 +16,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <utility>
 #include <vector>
 
 class WeightLog : public QAbstractTableModel
@@ -36,6 +37,7 @@ public:
         CellText date;
         CellText weight;
     };
+    static_assert(sizeof(Entry) <= 32, "a row stays within two cells of 16 bytes");
 
     int entryCount() const;
     QString dateText(int row) const;
@@ -43,6 +45,13 @@ public:
     double weightNumber(int row) const; // the weight text as a number (0 when it is none)
     // The row's cells as they are held, for reading many rows without copying their texts.
     const Entry &entry(int row) const { return rows.at(row - 1); }
+    // Row `index + 1`'s date and weight texts as they are held, as the writers of the data file,
+    // the export and the clipboard take them one row after another.
+    std::pair<QAnyStringView, QAnyStringView> rowTexts(qsizetype index) const
+    {
+        const Entry &row = rows.at(index);
+        return {row.date.view(), row.weight.view()};
+    }
 
     // Replaces all rows at once (the loader); no row is marked afterwards.
     void setEntries(std::vector<Entry> entries);

@@ -118,6 +118,11 @@ LogFileRows readLogFileRows(const QDateTime &now)
     return log;
 }
 
+double newestWeight(const WeightLog &log)
+{
+    return log.entryCount() == 1 ? startWeight() : log.weightNumber(1);
+}
+
 } // namespace
 
 QString loadWeightLog(WeightLog &log, const QDateTime &now)
@@ -135,17 +140,7 @@ QString loadWeightLog(WeightLog &log, const QDateTime &now)
 QByteArray yourDataFileBytes(const WeightLog &log, QString *problem)
 {
     return yourDataBytes(
-        log.entryCount(),
-        [&](qsizetype i) {
-            const WeightLog::Entry &row = log.entry(static_cast<int>(i) + 1);
-            return std::pair(row.date.view(), row.weight.view());
-        },
-        problem);
-}
-
-double newestWeight(const WeightLog &log)
-{
-    return log.entryCount() == 1 ? startWeight() : log.weightNumber(1);
+        log.entryCount(), [&log](qsizetype i) { return log.rowTexts(i); }, problem);
 }
 
 void takeNewestEntry(const WeightLog &log)

@@ -23,10 +23,8 @@ QString loadWeightLog(WeightLog &log, const QDateTime &now);
 // altered); `problem` then says why.
 QByteArray yourDataFileBytes(const WeightLog &log, QString *problem);
 
-// The weight of the newest row. While that row is the declaration entry it is the start weight
-// itself: the log holds it rounded to "###.0", and a start weight declared with two decimals
-// would otherwise greet the user with a loss or gain on the day of the declaration.
-double newestWeight(const WeightLog &log);
-
-// currentWeight and latestDate from the newest row (row 1), as the settings save takes them.
+// currentWeight and latestDate from the newest row (row 1), as the load and the settings save take
+// them. While that row is the declaration entry the weight is the start weight itself: the log
+// holds it rounded to "###.0", and a start weight declared with two decimals would otherwise greet
+// the user with a loss or gain on the day of the declaration.
 void takeNewestEntry(const WeightLog &log);

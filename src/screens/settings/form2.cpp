@@ -153,8 +153,7 @@ void Form2::LoadSettingsScreen()
     fillLog();
     showTableFromTop();
 
-    latestDate = serialFromDate(dateFromEightDigits(weights.dateText(1)).value_or(QDate()));
-    currentWeight = newestWeight(weights);
+    takeNewestEntry(weights);
     showIdle(u"西暦年月日"_s);
     fillSettingsFields();
 }
@@ -180,12 +179,12 @@ void Form2::showTableFromTop()
 
 SettingsFields Form2::fields() const
 {
-    return {.declarationDate = Text3->text(),
-            .startWeight = Text4->text(),
-            .targetWeight = Text5->text(),
-            .height = Text6->text(),
+    return {.declarationDate = halfWidthForms(Text3->text()),
+            .startWeight = halfWidthForms(Text4->text()),
+            .targetWeight = halfWidthForms(Text5->text()),
+            .height = halfWidthForms(Text6->text()),
             .webAddress = Text7->text(),
-            .deadlineDays = Text8->text(),
+            .deadlineDays = halfWidthForms(Text8->text()),
             .deadlineSet = Check1->isChecked(),
             .male = Option1->isChecked(),
             .levelModeText = Combo1->currentText()};

@@ -3,7 +3,6 @@
 
 #include "platform/controls.h"
 #include "platform/twips.h"
-#include "state/numbers.h"
 #include "state/state.h"
 #include "state/weightlog.h"
 #include "state/weightlogfile.h"
@@ -30,11 +29,9 @@ Form7::Form7(SettingsFields fields) : fields(std::move(fields))
 void Form7::Command1_Click()
 {
     WeightLog &log = weightLog();
-    // The declaration entry follows the plan as typed, in half-width forms; the log is not
-    // re-sorted.
+    // The declaration entry follows the plan as typed; the log is not re-sorted.
     if (log.entryCount() > 0)
-        log.setEntry(log.entryCount(), halfWidthForms(fields.declarationDate),
-                     halfWidthForms(fields.startWeight));
+        log.setEntry(log.entryCount(), fields.declarationDate, fields.startWeight);
     copySettingsIntoSlots(fields, windowTopInTwips(this), windowLeftInTwips(this));
     // A failed write has been reported; the dialog stays open so that nothing claims success.
     if (!saveYourData())

@@ -56,14 +56,6 @@ bool isDataFile(const QString &path)
     return false;
 }
 
-auto rowTextsOf(const WeightLog &log)
-{
-    return [&log](qsizetype i) {
-        const WeightLog::Entry &row = log.entry(static_cast<int>(i) + 1);
-        return std::pair(row.date.view(), row.weight.view());
-    };
-}
-
 } // namespace
 
 LogTransfer::LogTransfer(QTableView *table, WeightLog &log, std::function<QDate()> declarationDate,
@@ -116,7 +108,8 @@ void LogTransfer::paste()
 
 void LogTransfer::copy() const
 {
-    QGuiApplication::clipboard()->setText(logClipboardText(log.entryCount(), rowTextsOf(log)));
+    QGuiApplication::clipboard()->setText(
+        logClipboardText(log.entryCount(), [this](qsizetype i) { return log.rowTexts(i); }));
 }
 
 void LogTransfer::importFile()
@@ -177,7 +170,8 @@ void LogTransfer::exportFile()
     };
     if (isDataFile(path))
         return refuse(u"このプログラムのデータファイルです。別の名前を付けてください"_s);
-    const QByteArray bytes = logExportFileBytes(log.entryCount(), rowTextsOf(log));
+    const QByteArray bytes =
+        logExportFileBytes(log.entryCount(), [this](qsizetype i) { return log.rowTexts(i); });
     QString error;
     if (!saveFile(path, bytes, &error))
         return refuse(error);

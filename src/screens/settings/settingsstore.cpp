@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 #include "screens/shared/storabletext.h"
+#include "settingschecks.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
 #include "state/numbers.h"
@@ -19,17 +20,17 @@ namespace {
 
 void takeNumber(const QString &text, double &slot)
 {
-    if (const std::optional<double> number = parseNumber(halfWidthForms(text)))
+    if (const std::optional<double> number = parseNumber(text))
         slot = *number;
 }
 
-// The days box as a whole number, a fraction rounded half to even.
+// The days box as a whole number that a slot holds.
 std::optional<std::int32_t> wholeNumber(const QString &text)
 {
-    const std::optional<double> number = parseNumber(halfWidthForms(text));
-    if (!number || std::abs(*number) > std::numeric_limits<std::int32_t>::max())
+    const std::optional<double> days = wholeDaysFromBox(text);
+    if (!days || std::abs(*days) > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
-    return static_cast<std::int32_t>(std::nearbyint(*number));
+    return static_cast<std::int32_t>(*days);
 }
 
 void reportUnsaved(const QString &reason)
@@ -42,8 +43,7 @@ void reportUnsaved(const QString &reason)
 
 void copySettingsIntoSlots(const SettingsFields &fields, int top, int left)
 {
-    if (const std::optional<QDate> date =
-            dateFromEightDigits(halfWidthForms(fields.declarationDate)))
+    if (const std::optional<QDate> date = dateFromEightDigits(fields.declarationDate))
         declarationDate() = serialFromDate(*date);
     takeNumber(fields.startWeight, startWeight());
     takeNumber(fields.targetWeight, targetWeight());

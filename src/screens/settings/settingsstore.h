@@ -7,7 +7,8 @@
 
 #include <QString>
 
-// The texts and choices of the settings screen's fields, as they stand.
+// The texts and choices of the settings screen's fields, as they stand; the number and date boxes'
+// full-width digits, point, signs and blanks in their half-width forms.
 struct SettingsFields
 {
     QString declarationDate;  // Text3, "yyyymmdd"
