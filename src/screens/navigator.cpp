@@ -182,12 +182,12 @@ void openFirstWizardPage()
 void openDeadlinePassedDialog()
 {
     auto *dialog = new Form9;
-    QObject::connect(dialog, &Form9::deadlineDropped, dialog,
-                     [](const QString &days) { form2().untickDeadline(days); });
-    QObject::connect(dialog, &Form9::continueRequested, dialog, [dialog] {
-        RefreshMainScreen();
-        showInPlaceOf(&form1(), dialog);
-    });
+    QObject::connect(dialog, &Form9::continuedWithoutDeadline, dialog,
+                     [dialog](const QString &days) {
+                         form2().untickDeadline(days);
+                         RefreshMainScreen();
+                         showInPlaceOf(&form1(), dialog);
+                     });
     QObject::connect(dialog, &Form9::endRequested, dialog, [dialog](QCloseEvent *event) {
         moveWindowToTwips(&form1(), windowTopInTwips(dialog), windowLeftInTwips(dialog));
         if (!form1().close())

@@ -36,5 +36,6 @@ void RefreshMainScreen();
 // ends and writes nothing the user has not confirmed.
 void endOnRequest();
 
-// Deletes every screen (for tests, which start each case afresh).
+// Deletes the main and settings screens, which live for the whole run (for tests, which start
+// each case afresh); every other screen deletes itself when it closes.
 void unloadAllScreens();

@@ -42,9 +42,9 @@ void Form9::Command2_Click()
 {
     continuing = true;
     // The old deadline plus 30 days stands ready, greyed, should the user tick the box again.
-    emit deadlineDropped(QString::number(std::int64_t(deadlineDays()) + 30));
+    const QString readyDays = QString::number(std::int64_t(deadlineDays()) + 30);
     deadlineDays() = 0; // reaches the file with the next save, as the box is unticked
-    emit continueRequested();
+    emit continuedWithoutDeadline(readyDays);
     close();
 }
 

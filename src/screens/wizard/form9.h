@@ -24,11 +24,10 @@ public:
     QPushButton *Command2 = nullptr;
 
 signals:
-    // The deadline is given up: the settings screen is to show its box unticked, with `days`
-    // (the old deadline plus 30) greyed in the days box.
-    void deadlineDropped(const QString &days);
-    // The diet goes on without a deadline: the main screen is to be refreshed and shown here.
-    void continueRequested();
+    // The diet goes on without a deadline: the settings screen is to show its box unticked, with
+    // `days` (the old deadline plus 30) greyed in the days box, and the main screen is to be
+    // refreshed and shown here.
+    void continuedWithoutDeadline(const QString &days);
     // ソフトを終了させる or the close box: the hidden main screen is to close from here, so that
     // its exit save runs. The receiver ignores `event` (which arrives accepted) when the main
     // screen stayed open; the dialog then stays for another choice. Through a direct connection.
