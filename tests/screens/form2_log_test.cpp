@@ -299,35 +299,37 @@ TEST_F(Form2LogTest, PastedWeighingsGoInAsOneWrite)
     const struct
     {
         std::function<void()> before;
+        bool byMenu;                  // 貼り付け in the table's menu, else Ctrl+V
         QString pasted, top, message; // top: row 1 afterwards
         int count;
+        bool taken;
     } cases[] = {
-        {[&] { clickRow(2); }, u"日付\t体重\n2008/10/18\t79,6\n18.10.2008\t79.6kg"_s,
+        {[&] { clickRow(2); }, false, u"日付\t体重\n2008/10/18\t79,6\n18.10.2008\t79.6kg"_s,
          u"20081018 79.6"_s, // a correction under way is abandoned
          u"1件の体重を取り込みました。1件は取り込みませんでした。\n3行目：前の行と同じ記録です"_s,
-         5},
-        {[&] { press("Command1"); }, u"2008-10-16;77"_s, u"20081016 77.0"_s, // the blank row goes
-         u"1件の体重を取り込みました。"_s, 5},
-        {[&] { type("Text3", u"20080801"_s); }, u"2008-09-01 70"_s, u"20081015 76.5"_s,
-         u"1件の体重を取り込みました。"_s, 5}, // the declaration date the save will write...
-        {[&] { clickControl("Check1"), type("Text3", u"20080801"_s); }, u"2008-09-01 70"_s,
+         5, true},
+        {[&] { press("Command1"); }, true, u"2008-10-16;77"_s,
+         u"20081016 77.0"_s, // the blank row goes
+         u"1件の体重を取り込みました。"_s, 5, true},
+        {[&] { type("Text3", u"20080801"_s); }, false, u"2008-09-01 70"_s, u"20081015 76.5"_s,
+         u"1件の体重を取り込みました。"_s, 5, true}, // the declaration date the save will write...
+        {[&] { clickControl("Check1"), type("Text3", u"20080801"_s); }, false, u"2008-09-01 70"_s,
          u"20081015 76.5"_s, // ... which a ticked deadline keeps as stored
          u"取り込んだ体重はありません。1件は取り込みませんでした。\n1行目：日付が宣言日以前です"_s,
-         4},
+         4, false},
     };
     for (const auto &c : cases) {
         form2().LoadSettingsScreen();
         c.before();
         settingsDirty = 0;
         QGuiApplication::clipboard()->setText(c.pasted);
-        &c == &cases[1] ? choose(u"貼り付け"_s)
-                        : QTest::keyClick(form2().MSFlexGrid1, Qt::Key_V, Qt::ControlModifier);
-        const bool taken = !c.message.startsWith(u'取');
+        c.byMenu ? choose(u"貼り付け"_s)
+                 : QTest::keyClick(form2().MSFlexGrid1, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(rows().at(0), c.top) << utf8(c.pasted);
         EXPECT_EQ(table().entryCount(), c.count);
         EXPECT_EQ(fake.takeMessages(), QStringList{c.message});
-        EXPECT_EQ(settingsDirty, int(taken));
-        EXPECT_TRUE(!taken || !editBoxesEnabled());
+        EXPECT_EQ(settingsDirty, int(c.taken));
+        EXPECT_TRUE(!c.taken || !editBoxesEnabled());
     }
 }
 

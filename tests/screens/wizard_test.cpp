@@ -12,7 +12,6 @@
 #include "screens/wizard/form6.h"
 #include "state/datafiles.h"
 #include "state/dateserial.h"
-#include "state/numbers.h"
 #include "state/state.h"
 #include "state/weightlog.h"
 #include "support/tolmitest.h"
@@ -45,15 +44,6 @@ QStringList visibleWindows()
             names << window->objectName();
     }
     return names;
-}
-
-template <typename Page> Page *shownPage()
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *page = qobject_cast<Page *>(window); page && page->isVisible())
-            return page;
-    }
-    return nullptr;
 }
 
 // Types as the keyboard would; characters beyond ASCII arrive as an input method delivers them.
@@ -102,7 +92,7 @@ protected:
 
     Form5 *fillPage1(const BodyData &data)
     {
-        Form5 *page1 = shownPage<Form5>();
+        Form5 *page1 = visibleScreen<Form5>();
         if (!page1) {
             ADD_FAILURE() << "page 1 is not shown";
             return nullptr;
@@ -117,14 +107,14 @@ protected:
     {
         if (Form5 *page1 = fillPage1(data))
             QTest::mouseClick(page1->Command1, Qt::LeftButton);
-        return shownPage<Form10>();
+        return visibleScreen<Form10>();
     }
 
     Form6 *reachPage3(const BodyData &data = {u"80"_s, u"70"_s, u"170"_s})
     {
         if (Form10 *page2 = passPage1(data))
             QTest::mouseClick(page2->Command1, Qt::LeftButton);
-        return shownPage<Form6>();
+        return visibleScreen<Form6>();
     }
 
     std::pair<QByteArray, QByteArray> afterStartUp;
@@ -136,7 +126,7 @@ TEST_F(WizardTest, FirstStartShowsOnlyPageOneWithEmptyBoxesOfFiveCharacters)
     EXPECT_EQ(visibleWindows(), QStringList{u"Form5"_s});
     EXPECT_FALSE(form1Loaded());
     EXPECT_FALSE(form2Loaded());
-    Form5 *page1 = shownPage<Form5>();
+    Form5 *page1 = visibleScreen<Form5>();
     ASSERT_TRUE(page1);
     const std::pair<QLineEdit *, QString> boxes[] = {{page1->Text1, u"現在の体重"_s},
                                                      {page1->Text2, u"目標の体重"_s},
@@ -212,27 +202,32 @@ TEST_F(WizardTest, PageOneRefusesEachBadValueWithItsMessageInOrder)
 
 TEST_F(WizardTest, PageOneAcceptsTheBoundsAndKeepsTheValuesAsTyped)
 {
-    const BodyData cases[] = {
-        {u"999"_s, u"998.9"_s, u"50"_s},
-        {u"0.6"_s, u"0.5"_s, u"999.9"_s},
-        {u"65.56"_s, u" 60 "_s, u"170.5"_s},
-        {u"８５．０"_s, u"　７０"_s, u"１７０"_s}, // typed with the input method on
+    struct Case
+    {
+        BodyData typed;
+        double current, target, height;
     };
-    for (const BodyData &data : cases) {
-        SCOPED_TRACE(utf8(data.current + u'|' + data.target + u'|' + data.height));
+    const Case cases[] = {
+        {{u"999"_s, u"998.9"_s, u"50"_s}, 999, 998.9, 50},
+        {{u"0.6"_s, u"0.5"_s, u"999.9"_s}, 0.6, 0.5, 999.9},
+        {{u"65.56"_s, u" 60 "_s, u"170.5"_s}, 65.56, 60, 170.5},
+        {{u"８５．０"_s, u"　７０"_s, u"１７０"_s}, 85, 70, 170}, // typed with the input method on
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(utf8(c.typed.current + u'|' + c.typed.target + u'|' + c.typed.height));
         startAgain();
-        EXPECT_TRUE(passPage1(data));
+        EXPECT_TRUE(passPage1(c.typed));
         EXPECT_EQ(visibleWindows(), QStringList{u"Form10"_s});
-        EXPECT_EQ(startWeight(), halfWidthForms(data.current).toDouble());
-        EXPECT_EQ(targetWeight(), halfWidthForms(data.target).trimmed().toDouble());
-        EXPECT_EQ(height(), halfWidthForms(data.height).toDouble());
+        EXPECT_EQ(startWeight(), c.current);
+        EXPECT_EQ(targetWeight(), c.target);
+        EXPECT_EQ(height(), c.height);
     }
 }
 
 TEST_F(WizardTest, DeclarationKeepsTheTimeOfDayAndPageOnesPosition)
 {
     start();
-    Form5 *page1 = shownPage<Form5>();
+    Form5 *page1 = visibleScreen<Form5>();
     ASSERT_TRUE(page1);
     moveWindowToTwips(page1, 1500, 3000);
     fake.now = QDateTime(QDate(2008, 10, 17), QTime(21, 30, 15));
@@ -246,7 +241,7 @@ TEST_F(WizardTest, DeclarationKeepsTheTimeOfDayAndPageOnesPosition)
     EXPECT_EQ(windowLeftInTwips(page2), 3000);
 
     QTest::mouseClick(page2->Command1, Qt::LeftButton);
-    Form6 *page3 = shownPage<Form6>();
+    Form6 *page3 = visibleScreen<Form6>();
     ASSERT_TRUE(page3);
     EXPECT_EQ(windowTopInTwips(page3), 1500);
     EXPECT_EQ(windowLeftInTwips(page3), 3000);
@@ -260,11 +255,11 @@ TEST_F(WizardTest, SummaryShowsTheChoicesInItsFourParagraphs)
     ASSERT_TRUE(page1);
     QTest::mouseClick(page1->Option1, Qt::LeftButton);
     QTest::mouseClick(page1->Command1, Qt::LeftButton);
-    Form10 *page2 = shownPage<Form10>();
+    Form10 *page2 = visibleScreen<Form10>();
     ASSERT_TRUE(page2);
     QTest::mouseClick(page2->Option4, Qt::LeftButton);
     QTest::mouseClick(page2->Command1, Qt::LeftButton);
-    Form6 *page3 = shownPage<Form6>();
+    Form6 *page3 = visibleScreen<Form6>();
     ASSERT_TRUE(page3);
 
     EXPECT_EQ(sex(), 0);
@@ -291,7 +286,7 @@ TEST_F(WizardTest, StartDeclaresTheDietInBothFilesAndOpensTheMainScreen)
     resetState();
 
     start();
-    Form5 *page1 = shownPage<Form5>();
+    Form5 *page1 = visibleScreen<Form5>();
     ASSERT_TRUE(page1);
     moveWindowToTwips(page1, 1500, 3000);
     Form6 *page3 = reachPage3({u"65.56"_s, u"60"_s, u"170"_s});
@@ -361,7 +356,7 @@ TEST_F(WizardTest, FailedWriteIsReportedAndTheDietIsNotStarted)
 TEST_F(WizardTest, EveryWayOutBeforeTheStartEndsWithNothingWritten)
 {
     const std::pair<const char *, std::function<void()>> waysOut[] = {
-        {"page 1 closed", [] { shownPage<Form5>()->close(); }},
+        {"page 1 closed", [] { visibleScreen<Form5>()->close(); }},
         {"page 2 closed", [this] { passPage1()->close(); }},
         {"page 3 closed", [this] { reachPage3()->close(); }},
         {"Command2", [this] { QTest::mouseClick(reachPage3()->Command2, Qt::LeftButton); }},
@@ -377,8 +372,8 @@ TEST_F(WizardTest, EveryWayOutBeforeTheStartEndsWithNothingWritten)
     }
     // The next start asks again, with empty boxes.
     startAgain();
-    ASSERT_TRUE(shownPage<Form5>());
-    EXPECT_TRUE(shownPage<Form5>()->Text1->text().isEmpty());
+    ASSERT_TRUE(visibleScreen<Form5>());
+    EXPECT_TRUE(visibleScreen<Form5>()->Text1->text().isEmpty());
 }
 
 } // namespace
