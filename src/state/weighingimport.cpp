@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "weighingimport.h"
 
-#include "codeunits.h"
 #include "dateserial.h"
+#include "entrytext.h"
 #include "numbers.h"
 #include "weighingtext.h"
 
@@ -16,33 +16,20 @@ namespace {
 constexpr qsizetype refusalsNamed = 5;
 
 // An entry as one number: the eight date digits above the weight in tenths. Empty unless the texts
-// are "yyyymmdd" and "###.0" (at most seven whole digits).
+// are in the log's two forms.
 std::optional<quint64> keyOf(QAnyStringView dateText, QAnyStringView weightText)
 {
-    const auto digitsOf = [](auto *units, qsizetype size, qsizetype pointAt) {
-        std::optional<quint64> value = 0;
-        for (qsizetype k = 0; k < size; ++k) {
-            if (k == pointAt)
-                continue;
-            if (units[k] < '0' || units[k] > '9')
-                return std::optional<quint64>();
-            *value = *value * 10 + quint64(units[k] - '0');
-        }
-        return value;
-    };
-    const qsizetype weightSize = weightText.size();
-    if (dateText.size() != 8 || weightSize < 2 || weightSize > 9)
+    const std::optional<EntryCharacters> entry = entryCharacters(dateText, weightText);
+    if (!entry)
         return std::nullopt;
-    const std::optional<quint64> date = readCodeUnits(
-        dateText, [&](auto *units, qsizetype size) { return digitsOf(units, size, -1); });
-    const std::optional<quint64> tenths =
-        readCodeUnits(weightText, [&](auto *units, qsizetype size) {
-            return units[size - 2] == '.' ? digitsOf(units, size, size - 2)
-                                          : std::optional<quint64>();
-        });
-    if (!date || !tenths)
-        return std::nullopt;
-    return *date << 32 | *tenths;
+    quint64 date = 0, tenths = 0;
+    for (const char digit : entry->date)
+        date = date * 10 + quint64(digit - '0');
+    for (qsizetype k = 0; k < entry->weightSize; ++k) {
+        if (k != entry->weightSize - 2) // the point
+            tenths = tenths * 10 + quint64(entry->weight[k] - '0');
+    }
+    return date << 32 | tenths;
 }
 
 QString messageFor(const WeighingImport &result)
