@@ -337,11 +337,11 @@ TEST_F(Form2LogTest, ExportsTheLogAsItStandsAndReadsItBackIntoAFreshDiet)
 {
     correct(2, u"20081002"_s, u"77.7"_s); // unsaved, exported all the same
     const QStringList log = rows();
-    const QString file = directory.filePath(u"log"_s), fifo = directory.filePath(u"pipe"_s);
+    const QString file = directory.filePath(u"log.csv"_s), fifo = directory.filePath(u"pipe"_s);
     fake.filePicks = {file};
     choose(u"ファイルに書き出す…"_s);
     EXPECT_EQ(fake.takeMessages(),
-              QStringList{u"4件の記録を書き出しました。\nファイル: "_s + file + u".csv"_s});
+              QStringList{u"4件の記録を書き出しました。\nファイル: "_s + file});
     QTest::keyClick(form2().MSFlexGrid1, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
         u"日付\t体重(kg)\r\n2008-09-12\t80.0\r\n2008-09-20\t79.0\r\n"_s));
@@ -352,7 +352,7 @@ TEST_F(Form2LogTest, ExportsTheLogAsItStandsAndReadsItBackIntoAFreshDiet)
     fileBefore = readData(u"yourdata.csv"_s);
     form2().LoadSettingsScreen();
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    fake.filePicks = {fifo, file + u".csv"_s}; // a named pipe is refused unopened, not waited on
+    fake.filePicks = {fifo, file}; // a named pipe is refused unopened, not waited on
     choose(u"ファイルから読み込む…"_s);
     EXPECT_TRUE(fake.takeMessages().value(0).endsWith(
         u"理由: 普通のファイルではありません（名前付きパイプや装置など）"_s));

@@ -159,11 +159,10 @@ void LogTransfer::takeText(QStringView text)
 void LogTransfer::exportFile()
 {
     const QString suggested = QDir(QDir::homePath()).filePath(u"体重の記録.csv"_s);
-    QString path = platform().pickFileToSave(u"ファイルに書き出す"_s, suggested, fileKinds);
+    // The dialog gives a name typed without a suffix the suggestion's, and asks before replacing.
+    const QString path = platform().pickFileToSave(u"ファイルに書き出す"_s, suggested, fileKinds);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".csv"_s;
     const auto refuse = [&](const QString &reason) {
         platform().showMessage(u"ファイルに書き出せませんでした。\nファイル: %1\n理由: %2"_s.arg(
             shownPath(path), reason));
